@@ -1,0 +1,92 @@
+#include "tests/support/temp_files.h"
+
+#include <cstdio>
+#include <windows.h>
+
+#ifndef _WIN32
+#include <cstdlib>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+std::string TempDirectory() {
+#ifdef _WIN32
+  char directory[MAX_PATH + 1];
+  DWORD length = GetTempPathA(sizeof directory, directory);
+  return length > 0 && length < sizeof directory ? std::string(directory, length) : std::string(".\\");
+#else
+  const char *directory = std::getenv("TMPDIR");
+  return std::string(directory && *directory ? directory : "/tmp") + "/";
+#endif
+}
+
+unsigned long ProcessNumber() {
+#ifdef _WIN32
+  return GetCurrentProcessId();
+#else
+  return static_cast<unsigned long>(getpid());
+#endif
+}
+
+std::string TempPathUnique(const char *suffix) {
+  static unsigned long counter = 0;
+  return TempDirectory() + "csvview-test-" + std::to_string(ProcessNumber()) + "-" + std::to_string(++counter) +
+         suffix;
+}
+
+void MakeWritable(const char *path) {
+#ifdef _WIN32
+  SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
+#else
+  chmod(path, 0644);
+#endif
+}
+
+} // namespace
+
+TempFile::TempFile(const char *suffix) : path_(TempPathUnique(suffix)) {}
+
+TempFile::TempFile(const char *suffix, const std::string &contents) : path_(TempPathUnique(suffix)) {
+  Write(contents);
+}
+
+TempFile::~TempFile() {
+  MakeWritable(path_.c_str());
+  std::remove(path_.c_str());
+}
+
+void TempFile::Write(const std::string &contents) const {
+  std::FILE *file = std::fopen(path_.c_str(), "wb");
+  if (file) {
+    std::fwrite(contents.data(), 1, contents.size(), file);
+    std::fclose(file);
+  }
+}
+
+std::string TempFile::Read() const {
+  std::string contents;
+  std::FILE *file = std::fopen(path_.c_str(), "rb");
+  if (file) {
+    char chunk[4096];
+    size_t count;
+    while ((count = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
+      contents.append(chunk, count);
+    }
+    std::fclose(file);
+  }
+  return contents;
+}
+
+void TempFile::MakeReadOnly() const {
+#ifdef _WIN32
+  SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_READONLY);
+#else
+  chmod(path_.c_str(), 0444);
+#endif
+}
+
+std::string TempMissingDirectoryPath() {
+  return TempPathUnique("-missing") + (TempDirectory().back() == '\\' ? "\\file.csv" : "/file.csv");
+}

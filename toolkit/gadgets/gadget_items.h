@@ -1,0 +1,10 @@
+// Generic item operations on a gadget, free of platform types so that code
+// using them also builds without the user interface.
+#pragma once
+#include <cstdint>
+#include "toolkit/core/object_registry.h"
+
+void GadgetItemsClear(ObjectId number);
+int32_t GadgetItemAdd(ObjectId number, int32_t position, const char *text);
+int32_t GadgetItemsCount(ObjectId number);
+int32_t ListViewAddColumn(ObjectId number, int32_t position, const char *title, int32_t width);

@@ -1,0 +1,24 @@
+// Multi-column list of text rows in report view, with its own grid lines,
+// per-row colours and data, and click, change and drag events.
+#pragma once
+#include <cstdint>
+#include <windows.h>
+#include "toolkit/core/object_registry.h"
+
+enum : uint32_t {
+  LISTVIEW_FLAG_CHECKBOXES = 0x1,
+  LISTVIEW_FLAG_MULTISELECT = 0x4,
+  LISTVIEW_FLAG_GRIDLINES = 0x10000,
+  LISTVIEW_FLAG_HEADER_DRAGDROP = 0x10000000,
+  LISTVIEW_FLAG_FULLROWSELECT = 0x40000000,
+};
+
+// Type words of a list view's GadgetRecord.
+enum { LISTVIEW_LONGEST_TEXT = 0, LISTVIEW_ROW_IMAGES = 1, LISTVIEW_LINE_COLOR = 2, LISTVIEW_FLAGS = 3 };
+enum : int32_t { LISTVIEW_RECORD_GRIDLINES = 4 };
+
+extern COLORREF ListViewDefaultTextColor;
+extern COLORREF ListViewDefaultBackColor;
+
+HWND ListViewCreate(ObjectId number, int32_t x, int32_t y, int32_t width, int32_t height, const char *title, int32_t titleWidth, uint32_t flags);
+LRESULT CALLBACK ListViewWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,0 +1,54 @@
+// The event wait and the window procedure that turns messages into events.
+#pragma once
+#include <cstdint>
+#include <windows.h>
+
+enum : int32_t {
+  EVENT_NONE = 0,
+  EVENT_MOVE_WINDOW = 3,
+  EVENT_SIZE_WINDOW = 5,
+  EVENT_REPAINT = 15,
+  EVENT_CLOSE_WINDOW = 16,
+  EVENT_GADGET = 13100,
+  EVENT_MENU = 13101,
+  EVENT_ACTIVATE_WINDOW = 13104,
+  EVENT_MINIMIZE_WINDOW = 13107,
+  EVENT_MAXIMIZE_WINDOW = 13108,
+  EVENT_RESTORE_WINDOW = 13109,
+};
+enum : UINT { MSG_GADGET_EVENT = 13103 };
+// Answer of a procedure stage that leaves the message to the default.
+const LRESULT PROC_DEFAULT = (LRESULT)(LONG_PTR)(int32_t)0xD0D0D0D1u;
+
+struct EventFields {
+  int32_t gadget;
+  int32_t window;
+  int32_t EventType;
+  int32_t pendingCode;
+  uint32_t messageWParam;
+  int32_t messageLParam;
+};
+
+struct EventQueueNode {
+  EventQueueNode *next;
+  int32_t code;
+  int32_t window;
+};
+
+struct EventState {
+  EventFields working;
+  EventFields snapshot;
+  EventQueueNode *queueHead;
+  EventQueueNode *queueTail;
+};
+
+// Created by WindowLibraryStartup; reach it through LibraryStateGet.
+extern EventState *EventStateRecord;
+
+int32_t EventWait(int32_t timeout = -1);
+int32_t EventGadgetId();
+void EventQueuePush(int32_t code, int32_t window);
+
+LRESULT CALLBACK WindowClassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT WindowEventProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT GadgetForwardMessage(HWND control, HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -6,7 +6,7 @@
 #include "toolkit/core/object_registry.h"
 #include "toolkit/gadgets/gadget.h"
 
-struct GadgetControlSpec {
+struct GadgetControlShape {
   DWORD extendedStyle;
   const char *className;
   DWORD style;        // WS_CHILD and WS_VISIBLE are always added
@@ -15,7 +15,7 @@ struct GadgetControlSpec {
 };
 
 // The control on the current gadget list, or null when the platform refuses.
-HWND GadgetControlCreate(const GadgetControlSpec *spec, int32_t x, int32_t y, int32_t width, int32_t height);
+HWND GadgetControlCreate(const GadgetControlShape *shape, int32_t x, int32_t y, int32_t width, int32_t height);
 
 // The number's slot for a control that exists. The gadget the number named
 // goes now, after its successor exists. A number the registry refuses

@@ -1,0 +1,118 @@
+// Gadget library start-up and shutdown, registration of controls, the control
+// window procedure and the common creation steps.
+#include "toolkit/gadgets/gadget.h"
+
+#include <commctrl.h>
+
+#include "toolkit/core/library_state.h"
+#include "toolkit/core/program_heap.h"
+#include "toolkit/core/startup.h"
+#include "toolkit/gadgets/gadget_create.h"
+#include "toolkit/windows/event.h"
+#include "toolkit/windows/window.h"
+
+ObjectRegistry *GadgetRegistry;
+GadgetListState *GadgetListStateRecord;
+HFONT GadgetLibraryFont;
+CRITICAL_SECTION BrushCacheLock;
+
+enum : int32_t { GADGET_REGISTRY_GROWTH = 50, GADGET_CONTAINER_STACK_CAPACITY = 10 };
+
+static void GadgetListStateInitialise(void *record) {
+  GadgetListState *state = static_cast<GadgetListState *>(record);
+  state->stackBuffer =
+      static_cast<HWND *>(HeapAlloc(ProgramHeap, HEAP_ZERO_MEMORY, GADGET_CONTAINER_STACK_CAPACITY * sizeof(HWND)));
+  state->stackDepth = 0;
+  state->stackCapacity = GADGET_CONTAINER_STACK_CAPACITY;
+  state->currentFont = GadgetLibraryFont;
+}
+
+void GadgetLibraryStartup() {
+  InitializeCriticalSection(&BrushCacheLock);
+  GadgetLibraryFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  GadgetRegistry = RegistryCreate(sizeof(GadgetRecord), GADGET_REGISTRY_GROWTH, GadgetFree);
+  GadgetListStateRecord =
+      static_cast<GadgetListState *>(LibraryStateCreate(sizeof(GadgetListState), GadgetListStateInitialise));
+  INITCOMMONCONTROLSEX controls;
+  controls.dwSize = sizeof(controls);
+  controls.dwICC = ICC_TAB_CLASSES | ICC_HOTKEY_CLASS | ICC_DATE_CLASSES | ICC_USEREX_CLASSES | ICC_INTERNET_CLASSES;
+  InitCommonControlsEx(&controls);
+}
+
+void GadgetLibraryShutdown() {
+  GadgetListState *state = static_cast<GadgetListState *>(LibraryStateGet(GadgetListStateRecord));
+  if (state->auxiliaryWindow) {
+    DestroyWindow(state->auxiliaryWindow);
+  }
+}
+
+HWND GadgetControlCreate(const GadgetControlShape *shape, int32_t x, int32_t y, int32_t width, int32_t height) {
+  GadgetListState *state = static_cast<GadgetListState *>(LibraryStateGet(GadgetListStateRecord));
+  return CreateWindowExA(shape->extendedStyle, shape->className, shape->text, shape->style | WS_CHILD | WS_VISIBLE, x,
+                         y, width, height, state->currentGadgetList, reinterpret_cast<HMENU>(shape->initialId),
+                         ModuleInstance, nullptr);
+}
+
+GadgetRecord *GadgetSlotTake(ObjectId number, HWND control) {
+  GadgetRecord *gadget = static_cast<GadgetRecord *>(RegistryAllocate(GadgetRegistry, number));
+  if (!gadget) {
+    DestroyWindow(control);
+  }
+  return gadget;
+}
+
+HWND GadgetRegister(ObjectId number, GadgetRecord *gadget, HWND control, const GadgetOps *operations) {
+  gadget->window = control;
+  gadget->operations = operations;
+  gadget->previousProcedure =
+      reinterpret_cast<WNDPROC>(SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(GadgetWindowProc)));
+  SetWindowLongPtrA(control, GWLP_ID, number);
+  SetPropA(control, GADGET_ID_PROPERTY, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(number)));
+  GadgetListState *state = static_cast<GadgetListState *>(LibraryStateGet(GadgetListStateRecord));
+  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(state->currentFont), TRUE);
+  return control;
+}
+
+LRESULT CALLBACK GadgetWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  ObjectId number = static_cast<ObjectId>(GetWindowLongPtrA(window, GWLP_ID));
+  GadgetRecord *gadget = static_cast<GadgetRecord *>(RegistryLookup(GadgetRegistry, number));
+  // A control whose number no longer names it (cleaned up, or the slot now
+  // belongs to another control) only gets the default.
+  if (number == -1 || !gadget || gadget->window != window) {
+    return DefWindowProcA(window, message, wParam, lParam);
+  }
+  LRESULT result = CallWindowProcA(gadget->previousProcedure, window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    // The message may have created gadgets meanwhile and moved the slots.
+    gadget = static_cast<GadgetRecord *>(RegistryLookup(GadgetRegistry, number));
+    if (gadget && gadget->operations->OnDestroy) {
+      gadget->operations->OnDestroy(gadget);
+    }
+    RemovePropA(window, GADGET_ID_PROPERTY);
+    SetWindowLongPtrA(window, GWLP_ID, -1);
+    RegistryRelease(GadgetRegistry, number);
+  }
+  return result;
+}
+
+void GadgetFree(ObjectId number) {
+  GadgetRecord *gadget = static_cast<GadgetRecord *>(RegistryLookup(GadgetRegistry, number));
+  if (gadget) {
+    DestroyWindow(gadget->window);
+  }
+}
+
+void GadgetPostEvent(HWND control, int32_t eventType) {
+  PostMessageA(GadgetOwnerWindow(control), MSG_GADGET_EVENT, static_cast<WPARAM>(GetWindowLongPtrA(control, GWLP_ID)),
+               eventType);
+}
+
+HWND GadgetOwnerWindow(HWND window) {
+  for (;;) {
+    HWND parent = GetParent(window);
+    if (!parent || GetPropA(window, WINDOW_ID_PROPERTY)) {
+      return window;
+    }
+    window = parent;
+  }
+}

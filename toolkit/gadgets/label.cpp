@@ -1,0 +1,33 @@
+// Label: a static text, with its own colours on request.
+#include "toolkit/gadgets/simple_gadget.h"
+#include "toolkit/gadgets/simple_gadgets.h"
+#include "toolkit/windows/event.h"
+
+static GadgetOps LabelOperations;
+
+static LRESULT LabelOnParentMessage(GadgetRecord *gadget, HWND, UINT message, WPARAM wParam, LPARAM) {
+  if (message != WM_CTLCOLORSTATIC) {
+    return PROC_DEFAULT;
+  }
+  return ColoredGadgetPaint(gadget, reinterpret_cast<HDC>(wParam), COLOR_BTNFACE);
+}
+
+static void LabelFillOperations(GadgetOps *operations) {
+  operations->type = GADGET_TYPE_LABEL;
+  operations->OnParentMessage = LabelOnParentMessage;
+  operations->OnDestroy = ColoredGadgetDestroy;
+  operations->SetColor = ColoredGadgetSetColor;
+  operations->GetColor = ColoredGadgetGetColor;
+}
+
+static const SimpleGadgetType LabelType = {&LabelOperations, LabelFillOperations, "Static", true, nullptr, nullptr};
+
+HWND LabelCreateEx(ObjectId number, int32_t x, int32_t y, int32_t width, int32_t height, const char *text,
+                   uint32_t flags) {
+  // Flag 0x20000 asks for the sunken client edge.
+  return SimpleGadgetCreate(&LabelType, number, x, y, width, height, text, flags | 0x50020000, (flags >> 8) & 0x200);
+}
+
+HWND LabelCreate(ObjectId number, int32_t x, int32_t y, int32_t width, int32_t height, const char *text) {
+  return LabelCreateEx(number, x, y, width, height, text, 0);
+}

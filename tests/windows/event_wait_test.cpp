@@ -1,0 +1,162 @@
+// The event wait: queued events first, pending codes over raw messages, the
+// snapshot the accessors read, and the three kinds of timeout.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "tests/windows/window_test_support.h"
+
+namespace {
+const UINT MSG_PLAIN = WM_USER + 7;
+
+bool SameFields(const EventFields &a, const EventFields &b) {
+  return memcmp(&a, &b, sizeof a) == 0;
+}
+
+// The codes of interest in the order they arrive.
+std::vector<int32_t> Filtered(const std::vector<int32_t> &codes, const std::vector<int32_t> &wanted) {
+  std::vector<int32_t> result;
+  for (int32_t code : codes)
+    if (std::find(wanted.begin(), wanted.end(), code) != wanted.end())
+      result.push_back(code);
+  return result;
+}
+
+class EventWaitTest : public testing::Test {
+protected:
+  EventWaitTest() : window_(30, 20, 20, 240, 160, WS_CAPTION | WS_SYSMENU) { EventDrain(); }
+  HWND window() const { return window_.handle(); }
+  ScopedWindow window_;
+};
+} // namespace
+
+TEST_F(EventWaitTest, RawMessageIsReturnedWithItsParameters) {
+  struct Case {
+    int32_t timeout;
+    WPARAM wParam;
+    LPARAM lParam;
+  };
+  const Case cases[] = {{-1, 1, 2}, {0, 0xFFFFFFFF, -5}, {100, 77, 0x12345678}};
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.timeout);
+    PostMessageA(window(), MSG_PLAIN, c.wParam, c.lParam);
+    EXPECT_EQ(EventWait(c.timeout), (int32_t)MSG_PLAIN);
+    EventFields snapshot = EventSnapshot();
+    EXPECT_EQ(snapshot.messageWParam, (uint32_t)c.wParam);
+    EXPECT_EQ(snapshot.messageLParam, (int32_t)c.lParam);
+    EXPECT_EQ(snapshot.window, 30);
+    EXPECT_EQ(snapshot.EventType, -1);
+    EXPECT_EQ(snapshot.pendingCode, 0);
+  }
+}
+
+TEST_F(EventWaitTest, NothingPendingReturnsZeroAndKeepsTheSnapshot) {
+  PostMessageA(window(), MSG_GADGET_EVENT, 42, 768);
+  std::vector<int32_t> codes = EventWaitUntilIdle();
+  ASSERT_NE(std::find(codes.begin(), codes.end(), EVENT_GADGET), codes.end());
+  EventFields before = EventSnapshot();
+  for (int32_t timeout : {0, 100}) {
+    SCOPED_TRACE(timeout);
+    EXPECT_EQ(EventWait(timeout), EVENT_NONE);
+    EXPECT_TRUE(SameFields(EventSnapshot(), before));
+  }
+}
+
+TEST_F(EventWaitTest, GadgetEventMessageBecomesGadgetEvent) {
+  PostMessageA(window(), MSG_GADGET_EVENT, 12, 768);
+  EXPECT_EQ(EventWait(0), EVENT_GADGET);
+  EXPECT_EQ(EventGadgetId(), 12);
+  EXPECT_EQ(EventSnapshot().EventType, 768);
+  EXPECT_EQ(EventSnapshot().window, 30);
+  // Raw messages and queued events leave the gadget of the last gadget event.
+  PostMessageA(window(), MSG_PLAIN, 0, 0);
+  EXPECT_EQ(EventWait(0), (int32_t)MSG_PLAIN);
+  EXPECT_EQ(EventGadgetId(), 12);
+  EXPECT_EQ(EventSnapshot().EventType, -1);
+  SendMessageA(window(), WM_MOVE, 0, 0);
+  EXPECT_EQ(EventWait(0), EVENT_MOVE_WINDOW);
+  EXPECT_EQ(EventGadgetId(), 12);
+}
+
+TEST_F(EventWaitTest, PostedCloseIsReturnedRawAndThenFromTheQueue) {
+  PostMessageA(window(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(EventWait(0), EVENT_CLOSE_WINDOW);
+  EXPECT_EQ(EventQueueContents(), (std::vector<QueuedEvent>{{EVENT_CLOSE_WINDOW, 30}}));
+  EXPECT_EQ(EventWait(0), EVENT_CLOSE_WINDOW);
+  EXPECT_EQ(EventSnapshot().window, 30);
+  EXPECT_TRUE(EventQueueContents().empty());
+  EXPECT_TRUE(IsWindow(window())) << "closing is the application's decision";
+}
+
+TEST_F(EventWaitTest, SystemCloseCommandIsReturnedRawThenAsClose) {
+  // The path of Alt+F4 and the system menu: the default procedure turns the
+  // command into WM_CLOSE, which the window only queues.
+  PostMessageA(window(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_EQ(EventWait(0), WM_SYSCOMMAND);
+  EXPECT_EQ(EventWait(0), EVENT_CLOSE_WINDOW);
+  EXPECT_TRUE(IsWindow(window()));
+}
+
+TEST_F(EventWaitTest, PaintIsReturnedRawAndErasingIsQueued) {
+  InvalidateRect(window(), nullptr, TRUE);
+  EXPECT_EQ(EventWaitUntilIdle(), (std::vector<int32_t>{WM_PAINT, EVENT_REPAINT}));
+  // A control erases its own background: only its paint is seen.
+  HWND button = RawButtonCreate(window(), 8);
+  EventDrain();
+  InvalidateRect(button, nullptr, TRUE);
+  EXPECT_EQ(EventWaitUntilIdle(), (std::vector<int32_t>{WM_PAINT}));
+  DestroyWindow(button);
+}
+
+TEST_F(EventWaitTest, QueuedEventsComeFirstInOrderOnePerCall) {
+  PostMessageA(window(), MSG_PLAIN, 0, 0);
+  SendMessageA(window(), WM_MOVE, 0, 0);
+  SendMessageA(window(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(EventWait(0), EVENT_MOVE_WINDOW);
+  EXPECT_EQ(EventWait(0), EVENT_CLOSE_WINDOW);
+  EXPECT_EQ(EventWait(0), (int32_t)MSG_PLAIN);
+}
+
+TEST_F(EventWaitTest, PendingCodeSetOutsideTheWait) {
+  // Set while no wait runs: the next wait that dispatches returns it...
+  SendMessageA(window(), MSG_GADGET_EVENT, 9, 2);
+  PostMessageA(window(), MSG_PLAIN, 0, 0);
+  EXPECT_EQ(EventWait(0), EVENT_GADGET);
+  EXPECT_EQ(EventGadgetId(), 9);
+  EXPECT_EQ(EventWait(0), EVENT_NONE);
+  // ...unless a queued event is popped first, which drops it.
+  SendMessageA(window(), MSG_GADGET_EVENT, 10, 2);
+  SendMessageA(window(), WM_CLOSE, 0, 0);
+  PostMessageA(window(), MSG_PLAIN, 0, 0);
+  EXPECT_EQ(EventWait(0), EVENT_CLOSE_WINDOW);
+  EXPECT_EQ(EventWait(0), (int32_t)MSG_PLAIN);
+}
+
+TEST_F(EventWaitTest, ButtonClickGivesRawPressThenGadgetEvent) {
+  HWND button = RawButtonCreate(window(), 7);
+  EventDrain();
+  const LPARAM inside = MAKELPARAM(5, 5);
+  PostMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, inside);
+  PostMessageA(button, WM_LBUTTONUP, 0, inside);
+  std::vector<int32_t> codes = EventWaitUntilIdle();
+  EXPECT_EQ(Filtered(codes, {WM_LBUTTONDOWN, WM_LBUTTONUP, EVENT_GADGET}),
+            (std::vector<int32_t>{WM_LBUTTONDOWN, EVENT_GADGET}));
+  EXPECT_EQ(EventGadgetId(), 7);
+  DestroyWindow(button);
+}
+
+TEST_F(EventWaitTest, TabIsTranslatedForTheActiveToolkitWindow) {
+  HWND first = RawButtonCreate(window(), 1, WS_TABSTOP);
+  HWND second = RawButtonCreate(window(), 2, WS_TABSTOP);
+  SetActiveWindow(window());
+  SetFocus(first);
+  EventDrain();
+  ASSERT_EQ(GetActiveWindow(), window());
+  PostMessageA(first, WM_KEYDOWN, VK_TAB, 1);
+  // Consumed by the accelerator: the button never sees the key.
+  EXPECT_EQ(EventWait(0), WM_KEYDOWN);
+  EXPECT_EQ(GetFocus(), second);
+  DestroyWindow(first);
+  DestroyWindow(second);
+}

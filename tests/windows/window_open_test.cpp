@@ -1,0 +1,295 @@
+// Opening and closing numbered windows: styles, placement, number reuse and
+// what a closed number leaves behind.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "tests/windows/window_test_support.h"
+#include "toolkit/core/startup.h"
+#include "toolkit/windows/gadget_list.h"
+#include "toolkit/windows/window_style.h"
+
+namespace {
+std::string ClassNameOf(ObjectId number) {
+  return "WindowClass_" + std::to_string(number);
+}
+
+bool ClassExists(ObjectId number) {
+  WNDCLASSA info;
+  return GetClassInfoA(ModuleInstance, ClassNameOf(number).c_str(), &info) != 0;
+}
+
+RECT OuterRect(HWND window) {
+  RECT rect;
+  GetWindowRect(window, &rect);
+  return rect;
+}
+
+WindowRecord *RecordOf(ObjectId number) {
+  return (WindowRecord *)RegistryLookup(WindowRegistry, number);
+}
+
+std::vector<std::string> hookLog;
+HWND hookWatched;
+std::vector<std::string> destroyedWindows;
+
+LRESULT CALLBACK CreationOrderHook(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_DESTROYWND && (HWND)wParam == hookWatched) {
+    hookLog.push_back(GetPropA(hookWatched, WINDOW_ID_PROPERTY) == nullptr ? "destroy unnumbered" : "destroy numbered");
+  } else if (code == HCBT_CREATEWND) {
+    // Only the toolkit's classes: the platform creates helper windows too.
+    const char *name = ((CBT_CREATEWNDA *)lParam)->lpcs->lpszClass;
+    if (!IS_INTRESOURCE(name) && std::string(name).rfind("WindowClass_", 0) == 0)
+      hookLog.push_back(std::string("create ") + name);
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+LRESULT CALLBACK DestructionHook(int code, WPARAM wParam, LPARAM lParam) {
+  char name[64] = "";
+  if (code == HCBT_DESTROYWND && GetClassNameA((HWND)wParam, name, sizeof name) != 0 &&
+      std::string(name).rfind("WindowClass_", 0) == 0)
+    destroyedWindows.push_back(name);
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+} // namespace
+
+TEST(WindowStyleTest, FlagsBecomeStyleExtendedStyleAndVisibility) {
+  struct Case {
+    uint32_t flags;
+    DWORD style;
+    DWORD extendedStyle;
+    bool visible;
+    bool keepGadgetList;
+  };
+  const Case cases[] = {
+      {0, WS_CAPTION, 0, true, false},
+      {WINDOW_FLAG_SCREEN_CENTERED, WS_CAPTION, 0, true, false},
+      {WINDOW_FLAG_WINDOW_CENTERED | WINDOW_FLAG_INVISIBLE, WS_CAPTION, 0, false, false},
+      {WS_SYSMENU, WS_SYSMENU, 0, true, false},
+      {0xC80001, WS_CAPTION | WS_SYSMENU, 0, true, false},
+      {WINDOW_FLAG_NO_GADGET_LIST, WS_CAPTION, 0, true, true},
+      {WINDOW_FLAG_TOOL, WS_CAPTION, WS_EX_TOOLWINDOW, true, false},
+      {WINDOW_FLAG_TOOL | WS_MAXIMIZE | WS_MINIMIZE | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_SYSMENU,
+       WS_CAPTION | WS_SYSMENU, WS_EX_TOOLWINDOW, true, false},
+      {WINDOW_FLAG_INVISIBLE | WS_MAXIMIZE, WS_MAXIMIZE, 0, false, false},
+      {WS_POPUP | WS_BORDER, WS_POPUP | WS_BORDER, 0, true, false},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.flags);
+    WindowStyle style = WindowStyleFromFlags(c.flags);
+    EXPECT_EQ(style.style, c.style);
+    EXPECT_EQ(style.extendedStyle, c.extendedStyle);
+    EXPECT_EQ(style.visible, c.visible);
+    EXPECT_EQ(style.keepGadgetList, c.keepGadgetList);
+  }
+}
+
+TEST(WindowOpenTest, OpenWindowCarriesNumberClassAcceleratorsAndInnerSize) {
+  ScopedWindow window(3, 40, 50, 321, 123, 0, nullptr);
+  ASSERT_NE(window.handle(), nullptr);
+  EXPECT_EQ((INT_PTR)GetPropA(window.handle(), WINDOW_ID_PROPERTY), 4);
+  EXPECT_TRUE(ClassExists(3));
+  char className[64];
+  GetClassNameA(window.handle(), className, sizeof className);
+  EXPECT_STREQ(className, "WindowClass_3");
+  EXPECT_EQ(GetClassLongPtrA(window.handle(), GCL_STYLE), (ULONG_PTR)CS_DBLCLKS);
+  EXPECT_EQ(GetClassLongPtrA(window.handle(), GCLP_HBRBACKGROUND), (ULONG_PTR)(COLOR_BTNFACE + 1));
+  EXPECT_EQ(GetWindowTextLengthA(window.handle()), 0) << "a null title is the empty title";
+  EXPECT_TRUE(IsWindowVisible(window.handle()));
+
+  RECT inner;
+  GetClientRect(window.handle(), &inner);
+  EXPECT_EQ(inner.right, 321);
+  EXPECT_EQ(inner.bottom, 123);
+  RECT outer = OuterRect(window.handle());
+  EXPECT_EQ(outer.left, 40);
+  EXPECT_EQ(outer.top, 50);
+  EXPECT_EQ(GetWindowLongPtrA(window.handle(), GWL_STYLE) & WS_CAPTION, WS_CAPTION);
+
+  WindowRecord *record = RecordOf(3);
+  ASSERT_NE(record, nullptr);
+  EXPECT_EQ(record->window, window.handle());
+  EXPECT_EQ(record->acceleratorCount, 2);
+  EXPECT_EQ(record->minimisedOrMaximised, 0);
+  ACCEL entries[4] = {};
+  ASSERT_EQ(CopyAcceleratorTableA(record->acceleratorTable, entries, 4), 2);
+  EXPECT_EQ(entries[0].fVirt & ~0x80, FVIRTKEY | FNOINVERT);
+  EXPECT_EQ(entries[0].key, VK_TAB);
+  EXPECT_EQ(entries[0].cmd, CMD_FOCUS_NEXT);
+  EXPECT_EQ(entries[1].fVirt & ~0x80, FVIRTKEY | FNOINVERT | FSHIFT);
+  EXPECT_EQ(entries[1].key, VK_TAB);
+  EXPECT_EQ(entries[1].cmd, CMD_FOCUS_PREVIOUS);
+}
+
+TEST(WindowOpenTest, PlatformStylesShowStatesAndMinimisedOrMaximisedFlag) {
+  struct Case {
+    const char *name;
+    uint32_t flags;
+    bool visible;
+    bool zoomed;
+    bool iconic;
+    int32_t minimisedOrMaximised;
+    bool toolWindow;
+  };
+  const Case cases[] = {
+      {"plain", WS_SYSMENU | WS_CAPTION, true, false, false, 0, false},
+      {"invisible", WINDOW_FLAG_INVISIBLE | WS_CAPTION, false, false, false, 0, false},
+      {"maximised", WS_CAPTION | WS_MAXIMIZEBOX | WS_MAXIMIZE, true, true, false, 1, false},
+      // Hidden, but its style already says maximised.
+      {"maximised invisible", WINDOW_FLAG_INVISIBLE | WS_CAPTION | WS_MAXIMIZE, false, true, false, 1, false},
+      {"minimised", WS_CAPTION | WS_MINIMIZEBOX | WS_MINIMIZE, true, false, true, 1, false},
+      {"tool maximised", WINDOW_FLAG_TOOL | WS_MAXIMIZE, true, false, false, 0, true},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.name);
+    ScopedWindow window(4, 30, 30, 200, 100, c.flags);
+    ASSERT_NE(window.handle(), nullptr);
+    EXPECT_EQ(IsWindowVisible(window.handle()) != 0, c.visible);
+    EXPECT_EQ(IsZoomed(window.handle()) != 0, c.zoomed);
+    EXPECT_EQ(IsIconic(window.handle()) != 0, c.iconic);
+    EXPECT_EQ(RecordOf(4)->minimisedOrMaximised, c.minimisedOrMaximised);
+    LONG_PTR extended = GetWindowLongPtrA(window.handle(), GWL_EXSTYLE);
+    EXPECT_EQ((extended & WS_EX_TOOLWINDOW) != 0, c.toolWindow);
+    if (c.toolWindow) {
+      EXPECT_EQ(GetWindowLongPtrA(window.handle(), GWL_STYLE) & WS_CAPTION, WS_CAPTION);
+    }
+  }
+}
+
+TEST(WindowOpenTest, PopupWithoutStyleBitsGetsNoCaption) {
+  // An overlapped window always gets a caption from the platform itself, so a
+  // style without WS_CAPTION is visible only on a popup window.
+  ScopedWindow sysMenuOnly(5, 10, 10, 100, 60, WS_POPUP | WS_SYSMENU);
+  EXPECT_EQ(GetWindowLongPtrA(sysMenuOnly.handle(), GWL_STYLE) & WS_CAPTION, 0);
+  RECT inner;
+  GetClientRect(sysMenuOnly.handle(), &inner);
+  RECT outer = OuterRect(sysMenuOnly.handle());
+  EXPECT_EQ(outer.right - outer.left, inner.right);
+  EXPECT_EQ(outer.bottom - outer.top, inner.bottom);
+}
+
+TEST(WindowOpenTest, ScreenCentringAndCutToScreen) {
+  int32_t screenWidth = GetSystemMetrics(SM_CXSCREEN);
+  int32_t screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  {
+    ScopedWindow window(6, 100, 100, 500, 400, 0xC80001);
+    RECT outer = OuterRect(window.handle());
+    int32_t width = outer.right - outer.left;
+    int32_t height = outer.bottom - outer.top;
+    EXPECT_EQ(outer.left, (screenWidth - width) / 2);
+    EXPECT_EQ(outer.top, (screenHeight - height) / 2);
+    RECT inner;
+    GetClientRect(window.handle(), &inner);
+    EXPECT_EQ(inner.right, 500);
+    EXPECT_EQ(inner.bottom, 400);
+  }
+  {
+    // Both centring flags: the screen wins.
+    ScopedWindow window(6, 7, 7, screenWidth * 2, screenHeight * 2,
+                        WINDOW_FLAG_SCREEN_CENTERED | WINDOW_FLAG_WINDOW_CENTERED | WS_POPUP);
+    RECT outer = OuterRect(window.handle());
+    EXPECT_EQ(outer.left, 0);
+    EXPECT_EQ(outer.top, 0);
+    EXPECT_EQ(outer.right, screenWidth);
+    EXPECT_EQ(outer.bottom, screenHeight);
+  }
+}
+
+TEST(WindowOpenTest, CentringOnTheActiveWindow) {
+  ScopedWindow anchor(7, 200, 150, 300, 200, WS_POPUP);
+  SetActiveWindow(anchor.handle());
+  ASSERT_EQ(GetActiveWindow(), anchor.handle());
+  RECT anchorRect = OuterRect(anchor.handle());
+  {
+    ScopedWindow window(8, 0, 0, 100, 50, WINDOW_FLAG_WINDOW_CENTERED | WS_POPUP);
+    RECT outer = OuterRect(window.handle());
+    EXPECT_EQ(outer.left, anchorRect.left + (300 - 100) / 2);
+    EXPECT_EQ(outer.top, anchorRect.top + (200 - 50) / 2);
+  }
+  SetActiveWindow(anchor.handle());
+  {
+    // Larger than the active window near the corner: clamped at 0, not cut.
+    ScopedWindow window(8, 0, 0, 1000, 800, WINDOW_FLAG_WINDOW_CENTERED | WS_POPUP);
+    RECT outer = OuterRect(window.handle());
+    EXPECT_EQ(outer.left, 0);
+    EXPECT_EQ(outer.top, 0);
+    EXPECT_EQ(outer.right, 1000);
+    EXPECT_EQ(outer.bottom, 800);
+  }
+}
+
+TEST(WindowOpenTest, DefaultPositionReplacesBothCoordinates) {
+  ScopedWindow window(9, WINDOW_POS_DEFAULT, 200, 120, 80, WS_CAPTION);
+  ASSERT_NE(window.handle(), nullptr);
+  RECT outer = OuterRect(window.handle());
+  EXPECT_GT(outer.left, WINDOW_POS_DEFAULT + 1000);
+  EXPECT_GE(outer.top, 0);
+  RECT inner;
+  GetClientRect(window.handle(), &inner);
+  EXPECT_EQ(inner.right, 120);
+}
+
+TEST(WindowOpenTest, ReopeningANumberClosesTheOldWindowFirst) {
+  // The old window's destruction, without its number, comes before the new
+  // window's creation.
+  hookLog.clear();
+  hookWatched = WindowOpen(11, 10, 10, 100, 50, "first", WS_CAPTION);
+  ASSERT_NE(hookWatched, nullptr);
+  HHOOK hook = SetWindowsHookExA(WH_CBT, CreationOrderHook, nullptr, GetCurrentThreadId());
+  HWND second = WindowOpen(11, 10, 10, 100, 50, "second", WS_CAPTION);
+  UnhookWindowsHookEx(hook);
+  EXPECT_EQ(hookLog, (std::vector<std::string>{"destroy unnumbered", "create WindowClass_11"}));
+  EXPECT_FALSE(IsWindow(hookWatched));
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(RecordOf(11)->window, second);
+  EXPECT_TRUE(ClassExists(11));
+  WindowClose(11);
+}
+
+TEST(WindowOpenTest, ClosingLeavesTheNumberFreeAndIsHarmlessTwice) {
+  HWND window = WindowOpen(12, 10, 10, 100, 50, "x", WS_CAPTION);
+  ASSERT_NE(window, nullptr);
+  WindowClose(12);
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_EQ(RecordOf(12), nullptr);
+  EXPECT_FALSE(ClassExists(12));
+  WindowClose(12);
+  WindowClose(99);
+  WindowClose(-1);
+  EXPECT_EQ(RecordOf(12), nullptr);
+}
+
+TEST(WindowOpenTest, RefusedCreationLeavesTheNumberFree) {
+  struct Case {
+    const char *name;
+    ObjectId number;
+    uint32_t flags;
+  };
+  // A child style without a parent is refused by the platform.
+  const Case cases[] = {{"negative number", -1, WS_CAPTION}, {"refused by the platform", 13, WS_CHILD}};
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.name);
+    HWND old = c.number >= 0 ? WindowOpen(c.number, 10, 10, 100, 50, "old", WS_CAPTION) : nullptr;
+    EXPECT_EQ(WindowOpen(c.number, 10, 10, 100, 50, "new", c.flags), nullptr);
+    EXPECT_EQ(RecordOf(c.number), nullptr);
+    EXPECT_FALSE(ClassExists(c.number));
+    if (old != nullptr) {
+      EXPECT_FALSE(IsWindow(old)) << "the old window goes even when its successor fails";
+    }
+  }
+}
+
+TEST(WindowOpenTest, ShutdownClosesEveryWindowInAscendingOrder) {
+  destroyedWindows.clear();
+  for (ObjectId number : {21, 14, 17})
+    ASSERT_NE(WindowOpen(number, 0, 0, 50, 50, "", WS_CAPTION), nullptr);
+  HHOOK hook = SetWindowsHookExA(WH_CBT, DestructionHook, nullptr, GetCurrentThreadId());
+  WindowLibraryShutdown();
+  UnhookWindowsHookEx(hook);
+  EXPECT_EQ(destroyedWindows, (std::vector<std::string>{"WindowClass_14", "WindowClass_17", "WindowClass_21"}));
+  for (ObjectId number : {14, 17, 21})
+    EXPECT_EQ(RecordOf(number), nullptr);
+}

@@ -1,0 +1,58 @@
+#include "tests/windows/window_test_support.h"
+
+#include <algorithm>
+
+#include "toolkit/core/startup.h"
+
+std::vector<int32_t> EventWaitUntilIdle() {
+  std::vector<int32_t> codes;
+  // Bounded, so that a window that keeps repainting cannot hang a test.
+  for (int i = 0; i < 10000; ++i) {
+    int32_t code = EventWait(0);
+    if (code == EVENT_NONE)
+      break;
+    codes.push_back(code);
+  }
+  return codes;
+}
+
+void EventDrain() {
+  EventWaitUntilIdle();
+}
+
+std::vector<QueuedEvent> EventQueueContents() {
+  std::vector<QueuedEvent> events;
+  for (EventQueueNode *node = EventStateRecord->queueHead; node != nullptr; node = node->next)
+    events.push_back({node->code, node->window});
+  return events;
+}
+
+std::vector<int32_t> EventQueueCodes(const std::vector<int32_t> &wanted) {
+  std::vector<int32_t> codes;
+  for (const QueuedEvent &event : EventQueueContents())
+    if (std::find(wanted.begin(), wanted.end(), event.code) != wanted.end())
+      codes.push_back(event.code);
+  return codes;
+}
+
+EventFields EventSnapshot() {
+  return EventStateRecord->snapshot;
+}
+EventFields EventWorking() {
+  return EventStateRecord->working;
+}
+
+ScopedWindow::ScopedWindow(ObjectId number, int32_t x, int32_t y, int32_t width, int32_t height, uint32_t flags,
+                           const char *title)
+    : number_(number), window_(WindowOpen(number, x, y, width, height, title, flags)) {}
+
+ScopedWindow::~ScopedWindow() {
+  WindowClose(number_);
+}
+
+HWND RawButtonCreate(HWND parent, int32_t id, DWORD extraStyle) {
+  HWND button = CreateWindowExA(0, "Button", "raw", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON | extraStyle, 10, 10, 80, 24,
+                                parent, nullptr, ModuleInstance, nullptr);
+  SetWindowLongPtrA(button, GWLP_ID, id);
+  return button;
+}

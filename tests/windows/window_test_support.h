@@ -1,0 +1,45 @@
+// Helpers of the window tests: a window that closes itself, and views of the
+// event queue and of the events that arrive.
+#pragma once
+#include <cstdint>
+#include <vector>
+#include <windows.h>
+
+#include "toolkit/windows/event.h"
+#include "toolkit/windows/window.h"
+
+struct QueuedEvent {
+  int32_t code;
+  int32_t window;
+  bool operator==(const QueuedEvent &other) const { return code == other.code && window == other.window; }
+};
+
+// Every code EventWait(0) hands out until it reports that nothing is left.
+std::vector<int32_t> EventWaitUntilIdle();
+// Waits until nothing is pending, so that a case starts from a quiet queue.
+void EventDrain();
+// The queued events, oldest first, without taking them.
+std::vector<QueuedEvent> EventQueueContents();
+// Only the given codes of the queue, in order.
+std::vector<int32_t> EventQueueCodes(const std::vector<int32_t> &wanted);
+EventFields EventSnapshot();
+EventFields EventWorking();
+
+// Opens on construction and closes on destruction.
+class ScopedWindow {
+public:
+  ScopedWindow(ObjectId number, int32_t x, int32_t y, int32_t width, int32_t height, uint32_t flags,
+               const char *title = "test");
+  ~ScopedWindow();
+  ScopedWindow(const ScopedWindow &) = delete;
+  ScopedWindow &operator=(const ScopedWindow &) = delete;
+  HWND handle() const { return window_; }
+  ObjectId number() const { return number_; }
+
+private:
+  ObjectId number_;
+  HWND window_;
+};
+
+// A plain platform push button on a window, with the given identifier.
+HWND RawButtonCreate(HWND parent, int32_t id, DWORD extraStyle = 0);

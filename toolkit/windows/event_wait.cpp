@@ -1,0 +1,71 @@
+// The event wait: queued window events first, then one platform message.
+#include "toolkit/core/library_state.h"
+#include "toolkit/windows/event.h"
+#include "toolkit/windows/event_queue.h"
+#include "toolkit/windows/window_lookup.h"
+
+namespace {
+const UINT PEEK_FLAGS = PM_REMOVE | PM_NOYIELD;
+const DWORD WAKE_MASK = QS_KEY | QS_MOUSEMOVE | QS_MOUSEBUTTON | QS_POSTMESSAGE | QS_TIMER | QS_PAINT | QS_SENDMESSAGE |
+                        QS_HOTKEY | QS_ALLPOSTMESSAGE;
+
+// The focus accelerators of the active window, when it is a toolkit window
+// (a message box, for instance, has none).
+HACCEL ActiveWindowAccelerators(HWND active) {
+  if (active == nullptr)
+    return nullptr;
+  WindowRecord *record = WindowRecordOf(WindowNumberOf(active));
+  return record != nullptr ? record->acceleratorTable : nullptr;
+}
+
+// False when no message arrived within the timeout.
+bool EventFetch(int32_t timeout, MSG *message) {
+  if (timeout == -1)
+    return GetMessageA(message, nullptr, 0, 0) != -1;
+  if (PeekMessageA(message, nullptr, 0, 0, PEEK_FLAGS))
+    return true;
+  if (timeout == 0)
+    return false;
+  if (MsgWaitForMultipleObjects(0, nullptr, FALSE, (DWORD)timeout, WAKE_MASK) == WAIT_TIMEOUT)
+    return false;
+  return PeekMessageA(message, nullptr, 0, 0, PEEK_FLAGS) != 0;
+}
+
+void EventDispatch(MSG *message) {
+  HWND active = GetActiveWindow();
+  HACCEL table = ActiveWindowAccelerators(active);
+  // A translated accelerator has already been sent to the active window.
+  if (table != nullptr && TranslateAcceleratorA(active, table, message))
+    return;
+  TranslateMessage(message);
+  DispatchMessageA(message);
+}
+} // namespace
+
+int32_t EventWait(int32_t timeout) {
+  EventState *state = (EventState *)LibraryStateGet(EventStateRecord);
+  EventFields &working = state->working;
+  working.EventType = -1;
+  int32_t result;
+  int32_t window;
+  if (EventQueuePop(&result, &window)) {
+    working.window = window;
+    working.pendingCode = 0;
+  } else {
+    // Zeroed so that a failed GetMessageA never hands on stale contents.
+    MSG message = {};
+    if (!EventFetch(timeout, &message))
+      return EVENT_NONE;
+    EventDispatch(&message);
+    if (working.pendingCode != 0) {
+      result = working.pendingCode;
+      working.pendingCode = 0;
+    } else {
+      result = (int32_t)message.message;
+      working.messageWParam = (uint32_t)message.wParam;
+      working.messageLParam = (int32_t)message.lParam;
+    }
+  }
+  state->snapshot = working;
+  return result;
+}

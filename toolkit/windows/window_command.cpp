@@ -1,0 +1,33 @@
+// WM_COMMAND at a toolkit window: gadget, menu and focus commands.
+#include "toolkit/windows/window_command.h"
+
+#include "toolkit/core/library_state.h"
+#include "toolkit/windows/event.h"
+#include "toolkit/windows/focus.h"
+#include "toolkit/windows/window.h"
+
+LRESULT WindowCommandHandle(HWND window, WPARAM wParam, LPARAM lParam) {
+  HWND control = (HWND)lParam;
+  // A gadget that answers the command itself produces no event.
+  if (GadgetForwardMessage(control, window, WM_COMMAND, wParam, lParam) != PROC_DEFAULT)
+    return 0;
+  EventFields &working = ((EventState *)LibraryStateGet(EventStateRecord))->working;
+  WORD notification = HIWORD(wParam);
+  WORD command = LOWORD(wParam);
+  if (control != nullptr) {
+    working.pendingCode = EVENT_GADGET;
+    working.EventType = notification;
+    working.gadget = (int32_t)GetWindowLongPtrA(control, GWLP_ID);
+  } else if (notification == 0) {
+    working.gadget = (int32_t)wParam;
+    working.pendingCode = EVENT_MENU;
+  } else if (command == CMD_FOCUS_NEXT) {
+    FocusMove(0);
+  } else if (command == CMD_FOCUS_PREVIOUS) {
+    FocusMove(1);
+  } else {
+    working.gadget = command;
+    working.pendingCode = EVENT_MENU;
+  }
+  return 0;
+}

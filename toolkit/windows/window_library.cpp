@@ -1,0 +1,25 @@
+// Start-up and shutdown of the window library.
+#include "toolkit/windows/window.h"
+
+#include "toolkit/core/library_state.h"
+#include "toolkit/core/startup.h"
+#include "toolkit/windows/event.h"
+#include "toolkit/windows/sizing.h"
+
+ObjectRegistry *WindowRegistry;
+HICON WindowClassIcon;
+HCURSOR WindowClassCursor;
+
+void WindowLibraryStartup() {
+  WindowRegistry = RegistryCreate(sizeof(WindowRecord), 16, WindowClose);
+  EventStateRecord = (EventState *)LibraryStateCreate(sizeof(EventState), nullptr);
+  // Null when the program has no icon 1: the platform shows its default.
+  WindowClassIcon = LoadIconA(ModuleInstance, MAKEINTRESOURCEA(1));
+  WindowClassCursor = LoadCursorA(nullptr, IDC_ARROW);
+  SizingStateRecord = (SizingState *)LibraryStateCreate(sizeof(SizingState), nullptr);
+}
+
+// Every open window, in ascending order of number; gadgets go with them.
+void WindowLibraryShutdown() {
+  RegistryFreeAll(WindowRegistry);
+}

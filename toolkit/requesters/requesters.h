@@ -13,7 +13,6 @@ struct DisabledWindowEntry {
 
 extern HeapList DisabledWindowList;
 
-
 HWND ForegroundOwner();
 void DisableThreadWindows();
 void EnableThreadWindows();

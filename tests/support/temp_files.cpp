@@ -32,8 +32,7 @@ unsigned long ProcessNumber() {
 
 std::string TempPathUnique(const char *suffix) {
   static unsigned long counter = 0;
-  return TempDirectory() + "csvview-test-" + std::to_string(ProcessNumber()) + "-" + std::to_string(++counter) +
-         suffix;
+  return TempDirectory() + "csvview-test-" + std::to_string(ProcessNumber()) + "-" + std::to_string(++counter) + suffix;
 }
 
 void MakeWritable(const char *path) {

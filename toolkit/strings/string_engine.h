@@ -20,7 +20,7 @@ int32_t StrEqual(const char *a, const char *b);
 void StrAppendScratch(const char *text);
 void StrFree(char *text);
 
-// Grows the buffer to at least twice its capacity, so that building a text of
+// When the buffer has to grow it at least doubles, so that building a text of
 // many megabytes by repeated reservations stays linear.
 char *ScratchReserve(int32_t length, int32_t pos);
 void ScratchRelease(int32_t count);
@@ -31,4 +31,6 @@ int32_t ScratchContains(const char *text);
 [[noreturn]] void StringStorageExhausted();
 
 // Address of an offset, formed right before use.
-inline char *ScratchAt(int32_t pos) { return ScratchBuffer + pos; }
+inline char *ScratchAt(int32_t pos) {
+  return ScratchBuffer + pos;
+}

@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "toolkit/core/heap_list.h"
+#include "toolkit/core/library_state.h"
+
+namespace {
+
+std::vector<int32_t> NewestToOldest(const HeapList &list) {
+  std::vector<int32_t> values;
+  for (void *payload = HeapListNewest(&list); payload; payload = HeapListOlder(payload)) {
+    values.push_back(*static_cast<int32_t *>(payload));
+  }
+  return values;
+}
+
+void *Add(HeapList &list, int32_t value) {
+  int32_t *payload = static_cast<int32_t *>(HeapListAdd(&list, 64));
+  EXPECT_EQ(payload[15], 0); // zero-filled
+  *payload = value;
+  return payload;
+}
+
+TEST(HeapList, AddAndRemoveKeepBothLinks) {
+  HeapList list = {nullptr};
+  EXPECT_EQ(HeapListNewest(&list), nullptr);
+  void *first = Add(list, 1);
+  void *second = Add(list, 2);
+  void *third = Add(list, 3);
+  EXPECT_EQ(NewestToOldest(list), std::vector<int32_t>({3, 2, 1}));
+
+  HeapListRemove(&list, second);
+  EXPECT_EQ(NewestToOldest(list), std::vector<int32_t>({3, 1}));
+  // The newer link of the oldest node points back at the newest.
+  void **firstLinks = static_cast<void **>(first) - 2;
+  EXPECT_EQ(firstLinks[1], static_cast<void **>(third) - 2);
+
+  HeapListRemove(&list, third);
+  EXPECT_EQ(NewestToOldest(list), std::vector<int32_t>({1}));
+  EXPECT_EQ(firstLinks[1], nullptr);
+  HeapListRemove(&list, first);
+  EXPECT_EQ(list.head, nullptr);
+
+  // A walker that removes where it stands reads the older link first.
+  for (int32_t value = 0; value < 5; value++) {
+    Add(list, value);
+  }
+  for (void *payload = HeapListNewest(&list); payload;) {
+    void *older = HeapListOlder(payload);
+    HeapListRemove(&list, payload);
+    payload = older;
+  }
+  EXPECT_EQ(list.head, nullptr);
+}
+
+int initialiserRuns;
+
+TEST(LibraryState, ZeroFilledAndInitialisedOnce) {
+  initialiserRuns = 0;
+  int32_t *record = static_cast<int32_t *>(LibraryStateCreate(32, [](void *state) {
+    initialiserRuns++;
+    EXPECT_EQ(static_cast<int32_t *>(state)[7], 0);
+    static_cast<int32_t *>(state)[0] = 9;
+  }));
+  ASSERT_NE(record, nullptr);
+  EXPECT_EQ(initialiserRuns, 1);
+  EXPECT_EQ(record[0], 9);
+  EXPECT_EQ(LibraryStateGet(record), record);
+  int32_t *plain = static_cast<int32_t *>(LibraryStateCreate(8, nullptr));
+  EXPECT_EQ(plain[1], 0);
+}
+
+} // namespace

@@ -1,0 +1,183 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/support/temp_files.h"
+#include "toolkit/files/file_reader.h"
+#include "toolkit/strings/string_engine.h"
+
+namespace {
+
+struct Line {
+  std::string text;
+  int32_t atEnd;
+  bool operator==(const Line &other) const { return text == other.text && atEnd == other.atEnd; }
+};
+
+std::ostream &operator<<(std::ostream &out, const Line &line) {
+  return out << testing::PrintToString(line.text) << " atEnd " << line.atEnd;
+}
+
+std::string LineRead(ObjectId number) {
+  int32_t pos = ScratchPos;
+  FileReadLine(number, pos);
+  std::string text(ScratchAt(pos));
+  EXPECT_EQ(ScratchPos, pos + static_cast<int32_t>(text.size()));
+  ScratchSetPos(pos);
+  return text;
+}
+
+// The application's loop: read a line, then ask for the end.
+std::vector<Line> LinesOf(const std::string &contents) {
+  TempFile file(".csv", contents);
+  std::vector<Line> lines;
+  if (!FileOpen(0, file.path())) {
+    ADD_FAILURE() << "cannot open " << file.path();
+    return lines;
+  }
+  do {
+    std::string text = LineRead(0);
+    lines.push_back({text, FileAtEnd(0)});
+  } while (lines.back().atEnd == 0 && lines.size() < 100000);
+  FileClose(0);
+  return lines;
+}
+
+struct LineCase {
+  const char *name;
+  std::string contents;
+  std::vector<Line> lines;
+};
+
+std::vector<LineCase> LineEndCases(int32_t end) {
+  return {
+      {"CR LF", "a;b\r\nc;d\r\n", {{"a;b", 0}, {"c;d", end}}},
+      {"LF", "a;b\nc;d\n", {{"a;b", 0}, {"c;d", end}}},
+      {"CR", "a;b\rc;d\r", {{"a;b", 0}, {"c;d", end}}},
+      {"LF CR", "a\n\rb", {{"a", 0}, {"", 0}, {"b", end}}},
+      {"CR CR LF", "a\r\r\nb", {{"a", 0}, {"", 0}, {"b", end}}},
+      {"no last terminator", "a\nlast", {{"a", 0}, {"last", end}}},
+      {"terminator after terminator", "a\n\n", {{"a", 0}, {"", end}}},
+      {"NUL in a line", std::string("ab\0cd\n", 6), {{"ab", 0}, {"cd", end}}},
+      {"CR NUL", std::string("a\r\0b", 4), {{"a", 0}, {"", 0}, {"b", end}}},
+      {"empty file", "", {{"", end}}},
+      {"bytes 128 to 255 and a mark", "\xEF\xBB\xBF\x80\xFF\n\xE4", {{"\xEF\xBB\xBF\x80\xFF", 0}, {"\xE4", end}}},
+  };
+}
+
+TEST(FileLines, LineEnds) {
+  for (const LineCase &c : LineEndCases(1)) {
+    EXPECT_EQ(LinesOf(c.contents), c.lines) << c.name;
+  }
+}
+
+TEST(FileLines, WithoutBuffer) {
+  int32_t saved = FILE_BUFFER_SIZE;
+  FILE_BUFFER_SIZE = 0;
+  TempFile probe(".csv", "x");
+  ASSERT_NE(FileOpen(2, probe.path()), nullptr);
+  EXPECT_EQ(static_cast<FileRecord *>(RegistryLookup(FileRegistry, 2))->buffer, nullptr);
+  FileClose(2);
+  for (const LineCase &c : LineEndCases(-1)) {
+    EXPECT_EQ(LinesOf(c.contents), c.lines) << c.name;
+  }
+  FILE_BUFFER_SIZE = saved;
+}
+
+TEST(FileLines, BufferBoundaries) {
+  std::string head(4095, 'x'); // the next byte is byte 4096 of the file
+  const LineCase cases[] = {
+      {"CR LF across the boundary", head + "\r\nb", {{head, 0}, {"b", 1}}},
+      {"CR at the boundary, then a byte", head + "\rb", {{head, 0}, {"b", 1}}},
+      {"lone CR as last byte of a full buffer", head + "\r", {{head, 1}}},
+      {"LF as first byte of the second buffer", head + "y\nb", {{head + "y", 0}, {"b", 1}}},
+      {"NUL at the boundary", head + std::string("\0b", 2), {{head, 0}, {"b", 1}}},
+  };
+  for (const LineCase &c : cases) {
+    EXPECT_EQ(LinesOf(c.contents), c.lines) << c.name;
+  }
+}
+
+TEST(FileLines, LongLines) {
+  for (int32_t length : {4095, 4096, 4097, 8191, 8192, 8193, 10000, 12288, 300000}) {
+    std::string line;
+    for (int32_t i = 0; i < length; i++) {
+      line += static_cast<char>('a' + i % 26);
+    }
+    EXPECT_EQ(LinesOf(line + "\r\nnext"), std::vector<Line>({{line, 0}, {"next", 1}})) << length;
+  }
+  // A 10,000-byte line was read with a reservation grown twice, to 12,288.
+  TempFile file(".csv", std::string(10000, 'z'));
+  ASSERT_NE(FileOpen(0, file.path()), nullptr);
+  int32_t pos = ScratchPos;
+  FileReadLine(0, pos);
+  EXPECT_GE(ScratchCapacity - 4, pos + 12288);
+  EXPECT_EQ(ScratchPos, pos + 10000);
+  ScratchSetPos(pos);
+  FileClose(0);
+}
+
+TEST(FileNumbers, NumbersWithoutFile) {
+  for (ObjectId number : {3, -1, INT32_MIN, 1000}) {
+    EXPECT_EQ(LineRead(number), "") << number;
+    EXPECT_EQ(FileAtEnd(number), 0) << number;
+    FileClose(number);
+  }
+  TempFile file(".csv", "x\n");
+  EXPECT_EQ(FileOpen(-1, file.path()), nullptr);
+  EXPECT_EQ(FileOpen(INT32_MAX, file.path()), nullptr);
+  // A large number grows the registry and works like any other.
+  ASSERT_NE(FileOpen(40, file.path()), nullptr);
+  EXPECT_EQ(LineRead(40), "x");
+  EXPECT_EQ(FileAtEnd(40), 1);
+  FileClose(40);
+}
+
+TEST(FileOpening, CreationReuseAndSharing) {
+  TempFile created(".csv");
+  ASSERT_NE(FileOpen(0, created.path()), nullptr);
+  EXPECT_EQ(LineRead(0), "");
+  EXPECT_EQ(FileAtEnd(0), 1);
+
+  // Reopening number 0 closes the first file even though the new open fails.
+  EXPECT_EQ(FileOpen(0, TempMissingDirectoryPath().c_str()), nullptr);
+  EXPECT_EQ(RegistryLookup(FileRegistry, 0), nullptr);
+
+  // The first handle is gone: the same path opens again under another number.
+  TempFile shared(".csv", "first\nsecond\n");
+  ASSERT_NE(FileOpen(1, created.path()), nullptr);
+  FileClose(1);
+
+  // An open file allows others only to read; every open asks for writing.
+  ASSERT_NE(FileOpen(0, shared.path()), nullptr);
+  EXPECT_EQ(LineRead(0), "first");
+  EXPECT_EQ(FileOpen(1, shared.path()), nullptr);
+  EXPECT_EQ(LineRead(0), "second");
+  EXPECT_EQ(FileAtEnd(0), 1);
+
+  // Shutdown closes whatever is still open.
+  ASSERT_NE(FileOpen(5, created.path()), nullptr);
+  FileLibraryShutdown();
+  EXPECT_EQ(RegistryLookup(FileRegistry, 0), nullptr);
+  EXPECT_EQ(RegistryLookup(FileRegistry, 5), nullptr);
+  ASSERT_NE(FileOpen(1, shared.path()), nullptr);
+  FileClose(1);
+}
+
+TEST(FileOpening, ReadOnlyFileIsRefused) {
+  TempFile file(".csv", "a\n");
+  file.MakeReadOnly();
+  HANDLE probe = CreateFileA(file.path(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (probe != INVALID_HANDLE_VALUE) {
+    CloseHandle(probe);
+    GTEST_SKIP() << "this user may write to read-only files (Wine as root ignores the read-only attribute)";
+  }
+  TempFile other(".csv", "b\n");
+  ASSERT_NE(FileOpen(0, other.path()), nullptr);
+  EXPECT_EQ(FileOpen(0, file.path()), nullptr);
+  EXPECT_EQ(RegistryLookup(FileRegistry, 0), nullptr);
+}
+
+} // namespace

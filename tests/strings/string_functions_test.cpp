@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+
+#include "toolkit/strings/string_engine.h"
+#include "toolkit/strings/string_functions.h"
+
+namespace {
+
+std::string Replaced(const char *source, const char *find, const char *replacement) {
+  int32_t pos = ScratchPos;
+  StrReplace(source, find, replacement, pos);
+  std::string result(ScratchAt(pos));
+  EXPECT_EQ(ScratchPos, pos + static_cast<int32_t>(result.size()));
+  ScratchSetPos(pos);
+  return result;
+}
+
+TEST(StrReplace, MatchesLeftToRightWithoutOverlap) {
+  struct Case {
+    const char *source, *find, *replacement, *expected;
+  };
+  const Case cases[] = {
+      {"a;b;;c", ";", "\n", "a\nb\n\nc"}, {"aaaa", "aa", "b", "bb"},   {"aaa", "aa", "b", "ba"},
+      {"aab", "ab", "X", "aX"},           {"1X2", "x", "-", "1X2"},    {"ab;", ";;", "|", "ab;"},
+      {"a;;", ";;;", "|", "a;;"},         {"abc", "", "x", "abc"},     {"a,b,c", ",", "", "abc"},
+      {"a,b", ",", "<sep>", "a<sep>b"},   {"", ",", "x", ""},          {nullptr, ",", "x", ""},
+      {"a,b", nullptr, "x", "a,b"},       {"a,b", ",", nullptr, "ab"}, {"\xE4\xF6,\xFC", ",", "\n", "\xE4\xF6\n\xFC"},
+  };
+  for (const Case &c : cases) {
+    EXPECT_EQ(Replaced(c.source, c.find, c.replacement), c.expected)
+        << "source " << (c.source ? c.source : "(null)") << " find " << (c.find ? c.find : "(null)");
+  }
+}
+
+TEST(StrReplace, ArgumentsInsideTheBuffer) {
+  int32_t base = ScratchPos;
+  StrAppendScratch("x;y;z");
+  StrAppendScratch(nullptr);
+  ScratchReserve(0, ScratchPos + 1);
+  const char *sourceText = ScratchAt(base);
+
+  // The result overwrites its own source.
+  StrReplace(sourceText, ";", "--", base);
+  EXPECT_STREQ(ScratchAt(base), "x--y--z");
+
+  // A replacement long enough to move the buffer, with find and replacement
+  // taken from the buffer as well.
+  int32_t findAt = ScratchPos + 1;
+  ScratchReserve(0, findAt);
+  StrAppendScratch("-");
+  int32_t replacementAt = ScratchPos + 1;
+  ScratchReserve(0, replacementAt);
+  StrAppendScratch(std::string(70000, 'r').c_str());
+  int32_t pos = ScratchPos + 1;
+  ScratchReserve(0, pos);
+  StrReplace(ScratchAt(base), ScratchAt(findAt), ScratchAt(replacementAt), pos);
+  std::string expected = "x" + std::string(140000, 'r') + "y" + std::string(140000, 'r') + "z";
+  EXPECT_EQ(std::string(ScratchAt(pos)), expected);
+  ScratchSetPos(base);
+}
+
+TEST(NumberText, SignedAndUnsignedValues) {
+  const std::pair<int64_t, const char *> values[] = {
+      {0, "0"},
+      {-5, "-5"},
+      {7, "7"},
+      {2147483647, "2147483647"},
+      {-2147483647 - 1, "-2147483648"},
+      {2147483648LL, "2147483648"},
+      {-2147483649LL, "-2147483649"},
+      {INT64_MIN, "-9223372036854775808"},
+      {INT64_MAX, "9223372036854775807"},
+  };
+  int32_t pos = ScratchPos;
+  StrAppendScratch("n=");
+  for (const auto &value : values) {
+    StrFromInt(value.first, pos + 2);
+    EXPECT_EQ(std::string(ScratchAt(pos)), std::string("n=") + value.second);
+    if (value.first >= INT32_MIN && value.first <= INT32_MAX) {
+      StrFromInt32(static_cast<int32_t>(value.first), pos + 2);
+      EXPECT_EQ(std::string(ScratchAt(pos)), std::string("n=") + value.second);
+    }
+  }
+  ScratchSetPos(pos);
+
+  char digits[21];
+  EXPECT_STREQ(UInt64ToDecimal(digits, 0), "0");
+  EXPECT_STREQ(UInt64ToDecimal(digits, UINT64_MAX), "18446744073709551615");
+  EXPECT_STREQ(UInt64ToDecimal(digits, 10), "10");
+}
+
+} // namespace

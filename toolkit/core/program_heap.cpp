@@ -1,0 +1,3 @@
+#include "toolkit/core/program_heap.h"
+
+HANDLE ProgramHeap = nullptr;

@@ -1,0 +1,179 @@
+#include "toolkit/files/file_reader.h"
+
+#include <cstring>
+
+#include "toolkit/core/program_heap.h"
+#include "toolkit/strings/string_engine.h"
+
+int32_t FILE_BUFFER_SIZE = 4096;
+ObjectRegistry *FileRegistry = nullptr;
+
+namespace {
+
+// A line is assembled in the scratch buffer in reservations of this size.
+const int32_t FILE_LINE_STEP = 4096;
+const int32_t FILE_REGISTRY_GROWTH = 16;
+
+// The next byte from the buffer, refilling it when all of it was delivered.
+// A failed read counts as the end of the file.
+int32_t FileReadByte(FileRecord *file, unsigned char *destination) {
+  if (file->unreadCount < 1) {
+    DWORD count = 0;
+    if (!ReadFile(file->handle, file->buffer, static_cast<DWORD>(file->bufferSize), &count, nullptr)) {
+      count = 0;
+    }
+    file->fillCount = static_cast<int32_t>(count);
+    file->unreadCount = static_cast<int32_t>(count);
+    if (count == 0) {
+      return 0;
+    }
+  }
+  *destination = file->buffer[file->fillCount - file->unreadCount];
+  file->unreadCount--;
+  return 1;
+}
+
+// Without a buffer every byte is one read from the system.
+int32_t FileReadByteDirect(FileRecord *file, unsigned char *destination) {
+  unsigned char byte;
+  DWORD count = 0;
+  if (!ReadFile(file->handle, &byte, 1, &count, nullptr) || count != 1) {
+    return 0;
+  }
+  *destination = byte;
+  return 1;
+}
+
+int32_t FileNextByte(FileRecord *file, unsigned char *destination) {
+  return file->buffer ? FileReadByte(file, destination) : FileReadByteDirect(file, destination);
+}
+
+// The byte just delivered is still in the buffer, or one byte behind the
+// file position.
+void FilePushBack(FileRecord *file) {
+  if (file->buffer) {
+    file->unreadCount++;
+  } else {
+    SetFilePointer(file->handle, -1, nullptr, FILE_CURRENT);
+  }
+}
+
+// Copies the ordinary bytes waiting in the buffer, up to the first CR, LF or
+// NUL and at most room of them, as if they had been read one by one.
+int32_t FileCopyRun(FileRecord *file, char *destination, int32_t room) {
+  if (!file->buffer) {
+    return 0;
+  }
+  const unsigned char *next = file->buffer + (file->fillCount - file->unreadCount);
+  int32_t limit = file->unreadCount < room ? file->unreadCount : room;
+  int32_t count = 0;
+  while (count < limit && next[count] != '\r' && next[count] != '\n' && next[count] != 0) {
+    count++;
+  }
+  std::memcpy(destination, next, static_cast<size_t>(count));
+  file->unreadCount -= count;
+  return count;
+}
+
+} // namespace
+
+void FileLibraryStartup() {
+  FileRegistry = RegistryCreate(sizeof(FileRecord), FILE_REGISTRY_GROWTH, FileClose);
+}
+
+void FileLibraryShutdown() {
+  RegistryFreeAll(FileRegistry);
+}
+
+HANDLE FileOpen(ObjectId number, const char *path) {
+  FileRecord *file = static_cast<FileRecord *>(RegistryAllocate(FileRegistry, number));
+  if (!file) {
+    return nullptr;
+  }
+  HANDLE handle = CreateFileA(path ? path : "", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE || handle == nullptr) {
+    return nullptr;
+  }
+  int32_t bufferSize = FILE_BUFFER_SIZE;
+  void *buffer = bufferSize > 0 ? HeapAlloc(ProgramHeap, 0, static_cast<SIZE_T>(bufferSize)) : nullptr;
+  file->handle = handle;
+  file->buffer = static_cast<unsigned char *>(buffer);
+  file->bufferSize = bufferSize;
+  file->unreadCount = 0;
+  file->fillCount = 0;
+  return handle;
+}
+
+void FileReadLine(ObjectId number, int32_t pos) {
+  int32_t reserved = FILE_LINE_STEP;
+  char *line = ScratchReserve(reserved, pos);
+  FileRecord *file = static_cast<FileRecord *>(RegistryLookup(FileRegistry, number));
+  int32_t length = 0;
+  // A full reservation grows by one step; the buffer may move.
+  auto roomKeep = [&]() {
+    if (length == reserved) {
+      reserved += FILE_LINE_STEP;
+      line = ScratchReserve(reserved, pos);
+    }
+  };
+  while (file) {
+    length += FileCopyRun(file, line + length, reserved - length);
+    roomKeep();
+    unsigned char byte = 0;
+    FileNextByte(file, &byte);
+    if (byte != 0) {
+      line[length++] = static_cast<char>(byte);
+    }
+    roomKeep();
+    if (byte == 0) {
+      break;
+    }
+    if (byte == '\n') {
+      length--;
+      break;
+    }
+    if (byte == '\r') {
+      length--;
+      unsigned char next = 0;
+      if (FileNextByte(file, &next) && next != '\n') {
+        FilePushBack(file);
+      }
+      break;
+    }
+  }
+  line[length] = 0;
+  ScratchRelease(reserved - length);
+}
+
+int32_t FileAtEnd(ObjectId number) {
+  FileRecord *file = static_cast<FileRecord *>(RegistryLookup(FileRegistry, number));
+  if (!file) {
+    return 0;
+  }
+  unsigned char byte;
+  if (file->buffer) {
+    if (FileReadByte(file, &byte)) {
+      FilePushBack(file);
+      return 0;
+    }
+    return 1;
+  }
+  if (FileReadByteDirect(file, &byte)) {
+    FilePushBack(file);
+    return 0;
+  }
+  return -1;
+}
+
+void FileClose(ObjectId number) {
+  FileRecord *file = static_cast<FileRecord *>(RegistryLookup(FileRegistry, number));
+  if (!file) {
+    return;
+  }
+  if (file->buffer) {
+    HeapFree(ProgramHeap, 0, file->buffer);
+  }
+  CloseHandle(file->handle);
+  RegistryRelease(FileRegistry, number);
+}

@@ -1,0 +1,126 @@
+// Input for the focus and sizing tests: pumping EventWait, and key presses
+// that arrive as real keyboard input where the platform lets a test send it.
+#pragma once
+#include <cstdint>
+#include <vector>
+#include <windows.h>
+
+#include "toolkit/windows/event.h"
+
+// Every code EventWait hands out until the thread has been idle for a while.
+inline std::vector<int32_t> EventDrain() {
+  std::vector<int32_t> codes;
+  for (int32_t round = 0; round < 1000; round++) {
+    int32_t code = EventWait(30);
+    // A wait may end early on a sent message; only a second empty look ends.
+    if (code == 0 && (code = EventWait(0)) == 0) {
+      break;
+    }
+    codes.push_back(code);
+  }
+  return codes;
+}
+
+inline bool CodesContain(const std::vector<int32_t> &codes, int32_t code) {
+  for (int32_t c : codes) {
+    if (c == code) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// How the key presses of a test reached the program.
+struct KeyInputCount {
+  int32_t real;
+  int32_t posted;
+};
+inline KeyInputCount KeyInputCounts;
+
+// Key-down messages of KeyWatched that the thread fetched from its queue.
+inline WPARAM KeyWatched;
+inline int32_t KeyWatchedDowns;
+
+inline LRESULT CALLBACK KeyWatchHook(int code, WPARAM wParam, LPARAM lParam) {
+  // Bit 31 of lParam is set for a key release.
+  if (code == HC_ACTION && wParam == KeyWatched && (lParam & 0x80000000) == 0) {
+    KeyWatchedDowns++;
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+inline void KeyInputAdd(std::vector<INPUT> &inputs, WORD key, bool up) {
+  INPUT input = {};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  inputs.push_back(input);
+}
+
+// Sends the key press as keyboard input; true when the thread received it.
+inline bool KeyPressReal(WORD key, bool shift, bool control) {
+  std::vector<INPUT> inputs;
+  if (control) {
+    KeyInputAdd(inputs, VK_CONTROL, false);
+  }
+  if (shift) {
+    KeyInputAdd(inputs, VK_SHIFT, false);
+  }
+  KeyInputAdd(inputs, key, false);
+  KeyInputAdd(inputs, key, true);
+  if (shift) {
+    KeyInputAdd(inputs, VK_SHIFT, true);
+  }
+  if (control) {
+    KeyInputAdd(inputs, VK_CONTROL, true);
+  }
+  KeyWatched = key;
+  KeyWatchedDowns = 0;
+  HHOOK hook = SetWindowsHookExA(WH_KEYBOARD, KeyWatchHook, nullptr, GetCurrentThreadId());
+  SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
+  EventDrain();
+  // A busy machine may deliver it late; a second press must not follow it.
+  for (int32_t round = 0; round < 20 && KeyWatchedDowns == 0; round++) {
+    Sleep(50);
+    EventDrain();
+  }
+  UnhookWindowsHookEx(hook);
+  return KeyWatchedDowns == 1;
+}
+
+// Posts WM_KEYDOWN/WM_KEYUP to the focus (or to the window when nothing has
+// the focus) with the modifier state set for this thread meanwhile.
+inline void KeyPressPosted(HWND window, WORD key, bool shift, bool control) {
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  BYTE saved[256];
+  CopyMemory(saved, keys, sizeof(keys));
+  keys[VK_SHIFT] = shift ? 0x80 : 0;
+  keys[VK_CONTROL] = control ? 0x80 : 0;
+  SetKeyboardState(keys);
+  HWND target = GetFocus() != nullptr ? GetFocus() : window;
+  PostMessageA(target, WM_KEYDOWN, key, 1);
+  PostMessageA(target, WM_KEYUP, key, (LPARAM)0xC0000001u);
+  EventDrain();
+  SetKeyboardState(saved);
+}
+
+// Presses key (with Shift and/or Ctrl held) and runs EventWait until idle.
+// Real input is sent only while the window is in the foreground, so that no
+// other program receives it; otherwise the key messages are posted.
+inline void KeyPress(HWND window, WORD key, bool shift = false, bool control = false) {
+  if (GetForegroundWindow() == window && KeyPressReal(key, shift, control)) {
+    KeyInputCounts.real++;
+    return;
+  }
+  KeyInputCounts.posted++;
+  KeyPressPosted(window, key, shift, control);
+}
+
+// Makes the window the active and foreground window of the thread.
+inline bool TestWindowActivate(HWND window) {
+  SetForegroundWindow(window);
+  SetActiveWindow(window);
+  EventDrain();
+  return GetActiveWindow() == window;
+}

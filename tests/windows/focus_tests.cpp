@@ -20,7 +20,7 @@
 
 namespace {
 
-struct ControlSpec {
+struct ControlEntry {
   const char *name;
   const char *parent; // null: the window itself
   const char *className;
@@ -33,7 +33,7 @@ const DWORD VISIBLE = WS_VISIBLE;
 
 // The viewer's window: its list, "Start", "Ende", the label and the field,
 // with the styles their gadget types give them.
-const ControlSpec VIEWER_LAYOUT[] = {
+const ControlEntry VIEWER_LAYOUT[] = {
     {"list", nullptr, WC_LISTVIEWA, 0x50010049, 0, nullptr},
     {"start", nullptr, "Button", 0x50030000, 0, nullptr},
     {"end", nullptr, "Button", 0x50030000, 0, nullptr},
@@ -58,7 +58,7 @@ HWND ViewerFieldCreate() {
   return TextFieldCreate(5, 105, 340, 40, 20, ",");
 }
 
-const ControlSpec VIEWER_GADGETS[] = {
+const ControlEntry VIEWER_GADGETS[] = {
     {"list", nullptr, nullptr, 0, 0, ViewerListCreate},   {"start", nullptr, nullptr, 0, 0, ViewerStartCreate},
     {"end", nullptr, nullptr, 0, 0, ViewerEndCreate},     {"label", nullptr, nullptr, 0, 0, ViewerLabelCreate},
     {"field", nullptr, nullptr, 0, 0, ViewerFieldCreate},
@@ -67,7 +67,7 @@ const ControlSpec VIEWER_GADGETS[] = {
 // Eligible in enumeration order: a, e, inner. Everything else is skipped for
 // one of the reasons a control can be: disabled, hidden, no tab stop, inside
 // a hidden container; the group box itself is no tab stop.
-const ControlSpec MIXED_LAYOUT[] = {
+const ControlEntry MIXED_LAYOUT[] = {
     {"a", nullptr, "Button", VISIBLE | WS_TABSTOP, 0, nullptr},
     {"disabled", nullptr, "Button", VISIBLE | WS_TABSTOP | WS_DISABLED, 0, nullptr},
     {"hidden", nullptr, "Button", WS_TABSTOP, 0, nullptr},
@@ -79,12 +79,12 @@ const ControlSpec MIXED_LAYOUT[] = {
     {"shutInner", "shut", "Button", VISIBLE | WS_TABSTOP, 0, nullptr},
 };
 
-const ControlSpec SINGLE_LAYOUT[] = {
+const ControlEntry SINGLE_LAYOUT[] = {
     {"plain", nullptr, "Button", VISIBLE, 0, nullptr},
     {"only", nullptr, "Button", VISIBLE | WS_TABSTOP, 0, nullptr},
 };
 
-const ControlSpec NONE_ELIGIBLE_LAYOUT[] = {
+const ControlEntry NONE_ELIGIBLE_LAYOUT[] = {
     {"plain", nullptr, "Button", VISIBLE, 0, nullptr},
     {"disabled", nullptr, "Button", VISIBLE | WS_TABSTOP | WS_DISABLED, 0, nullptr},
 };
@@ -166,17 +166,17 @@ BOOL CALLBACK TabRecordInstall(HWND control, LPARAM) {
 // One toolkit window with named controls on it, active while it exists.
 class FocusWindow {
 public:
-  FocusWindow(const ControlSpec *layout, size_t count) {
+  FocusWindow(const ControlEntry *layout, size_t count) {
     window_ = WindowOpen(WINDOW_NUMBER, 60, 60, 500, 300, "Fokus", WS_CAPTION | WS_SYSMENU);
     int32_t id = 100;
     for (size_t i = 0; i < count; i++) {
-      const ControlSpec &spec = layout[i];
-      HWND parent = spec.parent != nullptr ? Control(spec.parent) : window_;
-      HWND control = spec.gadgetCreate != nullptr
-                         ? spec.gadgetCreate()
-                         : CreateWindowExA(spec.extendedStyle, spec.className, spec.name, WS_CHILD | spec.style, 10,
+      const ControlEntry &entry = layout[i];
+      HWND parent = entry.parent != nullptr ? Control(entry.parent) : window_;
+      HWND control = entry.gadgetCreate != nullptr
+                         ? entry.gadgetCreate()
+                         : CreateWindowExA(entry.extendedStyle, entry.className, entry.name, WS_CHILD | entry.style, 10,
                                            10 + 30 * (id - 100), 200, 25, parent, (HMENU)(INT_PTR)id, nullptr, nullptr);
-      names_.push_back(spec.name);
+      names_.push_back(entry.name);
       controls_.push_back(control);
       id++;
     }
@@ -278,7 +278,7 @@ int32_t FocusWindow::Interrupted;
 
 struct LayoutCase {
   const char *name;
-  const ControlSpec *layout;
+  const ControlEntry *layout;
   size_t layoutSize;
   const FocusRow *rows;
   size_t rowCount;

@@ -27,6 +27,7 @@ int32_t *ListRowDataGet(HWND control, int32_t row);
 int32_t *ListRowDataEnsure(HWND control, int32_t row);
 int32_t ListRowDataPairs(const int32_t *rowData);
 void ListRowDataSet(HWND control, int32_t row, int32_t *rowData);
+void ListRowDataFree(int32_t *rowData);
 void ListRowDataFreeAll(HWND control);
 
 // Redraw held over a burst of added rows.

@@ -1,0 +1,122 @@
+// Rows: adding (one text split at line feeds into the column texts),
+// removing, clearing and counting.
+#include <cstring>
+
+#include "toolkit/core/program_heap.h"
+#include "toolkit/gadgets/list_view.h"
+#include "toolkit/gadgets/list_view_internal.h"
+
+int32_t ListViewRowCount(HWND control) {
+  return static_cast<int32_t>(SendMessageA(control, LVM_GETITEMCOUNT, 0, 0));
+}
+
+void ListViewRaiseLongest(GadgetRecord *gadget, const char *text) {
+  intptr_t length = static_cast<intptr_t>(strlen(text));
+  if (length > gadget->typeData[LISTVIEW_LONGEST_TEXT])
+    gadget->typeData[LISTVIEW_LONGEST_TEXT] = length;
+}
+
+char *ListViewNextPiece(char **rest) {
+  char *piece = *rest;
+  char *lineFeed = strchr(piece, '\n');
+  if (lineFeed) {
+    *lineFeed = '\0';
+    *rest = lineFeed + 1;
+  } else {
+    *rest = nullptr;
+  }
+  return piece;
+}
+
+// Column texts from column 1 on, one piece each; a final line feed adds nothing.
+static void ListViewSetColumnPieces(GadgetRecord *gadget, int32_t row, char *rest) {
+  LVITEMA item = {};
+  for (item.iSubItem = 1; rest && *rest; item.iSubItem++) {
+    item.pszText = ListViewNextPiece(&rest);
+    ListViewRaiseLongest(gadget, item.pszText);
+    SendMessageA(gadget->window, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+  }
+}
+
+// A private copy of the text, cut at its first line feed: returns the first
+// piece and leaves the rest (or null) in *rest. With no copy the first piece
+// is empty and there is no rest.
+static char *ListViewCopyText(const char *text, char **copy, char **rest) {
+  static char empty[1];
+  *copy = nullptr;
+  *rest = nullptr;
+  if (text) {
+    size_t size = strlen(text) + 1;
+    *copy = static_cast<char *>(HeapAlloc(ProgramHeap, 0, size));
+  }
+  if (!*copy)
+    return empty;
+  memcpy(*copy, text, strlen(text) + 1);
+  *rest = *copy;
+  return ListViewNextPiece(rest);
+}
+
+int32_t ListViewAddItem(GadgetRecord *gadget, int32_t position, const char *text, int32_t) {
+  HWND control = gadget->window;
+  ListViewRedrawHold(control);
+  if (position == -1)
+    position = ListViewRowCount(control);
+
+  char *copy;
+  char *rest;
+  LVITEMA item = {};
+  item.mask = LVIF_TEXT | LVIF_PARAM;
+  item.iItem = position;
+  item.pszText = ListViewCopyText(text, &copy, &rest);
+  ListViewRaiseLongest(gadget, item.pszText);
+  int32_t row = static_cast<int32_t>(SendMessageA(control, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+  if (row != -1)
+    ListViewSetColumnPieces(gadget, row, rest);
+  if (copy)
+    HeapFree(ProgramHeap, 0, copy);
+  return 0;
+}
+
+int32_t ListViewSetText(GadgetRecord *gadget, const char *text) {
+  HWND control = gadget->window;
+  int32_t row = ListViewFirstSelected(control);
+  if (row == -1)
+    return -1;
+  char *copy;
+  char *rest;
+  LVITEMA item = {};
+  item.mask = LVIF_TEXT;
+  item.iItem = row;
+  item.pszText = ListViewCopyText(text, &copy, &rest);
+  ListViewRaiseLongest(gadget, item.pszText);
+  SendMessageA(control, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  ListViewSetColumnPieces(gadget, row, rest);
+  if (copy)
+    HeapFree(ProgramHeap, 0, copy);
+  return 0;
+}
+
+void ListViewRemoveItem(GadgetRecord *gadget, int32_t index) {
+  int32_t *rowData = ListRowDataGet(gadget->window, index);
+  if (rowData) {
+    ListRowDataSet(gadget->window, index, nullptr);
+    ListRowDataFree(rowData);
+  }
+  SendMessageA(gadget->window, LVM_DELETEITEM, index, 0);
+}
+
+void ListViewClearItems(GadgetRecord *gadget) {
+  ListRowDataFreeAll(gadget->window);
+  SendMessageA(gadget->window, LVM_DELETEALLITEMS, 0, 0);
+  gadget->typeData[LISTVIEW_LONGEST_TEXT] = 0;
+}
+
+int32_t ListViewCountItems(GadgetRecord *gadget) {
+  return ListViewRowCount(gadget->window);
+}
+
+// The row records went at WM_DESTROY (ListViewWindowProc): by now the
+// control holds no rows to find them by.
+void ListViewOnDestroy(GadgetRecord *gadget) {
+  RemovePropA(gadget->window, "QX_LastSelected");
+}

@@ -1,0 +1,52 @@
+// Reading a CSV file into the list: one row per non-empty line, the separator
+// turned into the line feed that breaks a row text into columns.
+#include "app/csv_loader.h"
+
+#include "app/app_state.h"
+#include "toolkit/files/file_reader.h"
+#include "toolkit/gadgets/gadget_items.h"
+#include "toolkit/requesters/requester_calls.h"
+#include "toolkit/strings/string_engine.h"
+#include "toolkit/strings/string_functions.h"
+
+static const char ROW_COLUMN_BREAK[] = "\n";
+
+// The count message is built in the scratch buffer and kept there, one byte
+// past its NUL, so string work while the message box is open lands behind it.
+static void LoadCsvReportCount() {
+  int32_t pos = ScratchPos;
+  StrFromInt(GadgetItemsCount(GADGET_LIST), pos);
+  StrAppendScratch(" Zeilen gelesen !");
+  ScratchPos = ScratchPos + 1;
+  ShowMessage("Anzahl Zeilen", ScratchAt(pos), 0);
+  ScratchPos = pos;
+}
+
+void LoadCsvFile(const char *path, const char *separator) {
+  // The arguments are passed by value: the caller's texts may be reassigned
+  // or may lie in the scratch buffer, which moves while lines are read.
+  StringVar pathCopy = nullptr;
+  StringVar separatorCopy = nullptr;
+  StrInit(&pathCopy, path);
+  StrInit(&separatorCopy, separator);
+
+  // Emptied before the open, so a file that cannot be opened leaves no rows.
+  GadgetItemsClear(GADGET_LIST);
+  if (FileOpen(FILE_CSV, pathCopy) != 0) {
+    // At least one read, so that an empty file is read to its end as well.
+    do {
+      int32_t pos = ScratchPos;
+      FileReadLine(FILE_CSV, pos);
+      StrTakeScratch(&LineText, pos);
+      if (!StrEqual(LineText, "")) {
+        StrReplace(LineText, separatorCopy, ROW_COLUMN_BREAK, pos);
+        StrTakeScratch(&RowText, pos);
+        GadgetItemAdd(GADGET_LIST, -1, RowText);
+      }
+    } while (FileAtEnd(FILE_CSV) == 0);
+    FileClose(FILE_CSV);
+    LoadCsvReportCount();
+  }
+  StrFree(pathCopy);
+  StrFree(separatorCopy);
+}

@@ -1,0 +1,345 @@
+// Cross-process driving of the viewer. Texts of another process's controls
+// travel in WM_GETTEXT and WM_SETTEXT, which the system carries across; list
+// records are placed in the viewer's memory and read back from there.
+#include "app/driver/remote_viewer.h"
+
+#include <commctrl.h>
+
+#include "app/app_state.h"
+
+static const DWORD REMOTE_POLL_MS = 10;
+static const DWORD REMOTE_SEND_TIMEOUT_MS = 20000;
+static const int REMOTE_FILE_NAME_BOX = 0x47C;
+static const int32_t REMOTE_TEXT_CAPACITY = 4096;
+
+std::string RemotePathFromArgument(const char *path) {
+  std::string result = path ? path : "";
+  if (!result.empty() && result[0] == '/') {
+    result = "Z:" + result;
+    for (char &c : result) {
+      c = c == '/' ? '\\' : c;
+    }
+  }
+  return result;
+}
+
+static bool RemoteClassIs(HWND window, const char *className) {
+  char name[64];
+  return GetClassNameA(window, name, sizeof name) > 0 && lstrcmpiA(name, className) == 0;
+}
+
+static DWORD RemoteWindowProcess(HWND window) {
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  return processId;
+}
+
+struct RemoteWindowSearch {
+  DWORD processId;
+  const char *className;
+  int32_t fileDialog; // -1: any window of the class, else 0 or 1
+  HWND found;
+};
+
+static BOOL CALLBACK RemoteWindowSearchVisit(HWND window, LPARAM data) {
+  RemoteWindowSearch *search = reinterpret_cast<RemoteWindowSearch *>(data);
+  if (RemoteWindowProcess(window) != search->processId || !IsWindowVisible(window) ||
+      !RemoteClassIs(window, search->className)) {
+    return TRUE;
+  }
+  if (search->fileDialog >= 0 && (GetDlgItem(window, REMOTE_FILE_NAME_BOX) != nullptr) != (search->fileDialog == 1)) {
+    return TRUE;
+  }
+  search->found = window;
+  return FALSE;
+}
+
+static HWND RemoteFindWindow(DWORD processId, const char *className, int32_t fileDialog) {
+  RemoteWindowSearch search = {processId, className, fileDialog, nullptr};
+  EnumWindows(RemoteWindowSearchVisit, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+int32_t RemoteViewerStart(RemoteViewer *viewer, const std::string &exePath, DWORD timeoutMs) {
+  ZeroMemory(viewer, sizeof *viewer);
+  STARTUPINFOA startup;
+  ZeroMemory(&startup, sizeof startup);
+  startup.cb = sizeof startup;
+  std::string commandLine = "\"" + exePath + "\"";
+  if (!CreateProcessA(exePath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &viewer->process)) {
+    return 0;
+  }
+  for (DWORD waited = 0; waited < timeoutMs; waited += REMOTE_POLL_MS) {
+    // The window shows before its gadgets exist; the last one made is the
+    // separator field, and then the viewer waits for its first event.
+    viewer->window = RemoteFindWindow(viewer->process.dwProcessId, "WindowClass_0", -1);
+    if (viewer->window && GetDlgItem(viewer->window, GADGET_SEPARATOR_FIELD)) {
+      return WaitForInputIdle(viewer->process.hProcess, timeoutMs - waited) == 0;
+    }
+    if (WaitForSingleObject(viewer->process.hProcess, REMOTE_POLL_MS) == WAIT_OBJECT_0) {
+      return 0;
+    }
+  }
+  return 0;
+}
+
+DWORD RemoteViewerWaitExit(RemoteViewer *viewer, DWORD timeoutMs) {
+  if (WaitForSingleObject(viewer->process.hProcess, timeoutMs) != WAIT_OBJECT_0) {
+    return STILL_ACTIVE;
+  }
+  DWORD exitCode = STILL_ACTIVE;
+  GetExitCodeProcess(viewer->process.hProcess, &exitCode);
+  return exitCode;
+}
+
+void RemoteViewerRelease(RemoteViewer *viewer) {
+  if (!viewer->process.hProcess) {
+    return;
+  }
+  if (WaitForSingleObject(viewer->process.hProcess, 0) != WAIT_OBJECT_0) {
+    TerminateProcess(viewer->process.hProcess, 1);
+    WaitForSingleObject(viewer->process.hProcess, 5000);
+  }
+  CloseHandle(viewer->process.hThread);
+  CloseHandle(viewer->process.hProcess);
+  ZeroMemory(viewer, sizeof *viewer);
+}
+
+HWND RemoteViewerGadget(const RemoteViewer *viewer, int32_t number) {
+  return GetDlgItem(viewer->window, number);
+}
+
+void RemoteClick(HWND control) {
+  RECT client;
+  GetClientRect(control, &client);
+  LPARAM point = MAKELPARAM(client.right / 2, client.bottom / 2);
+  PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, point);
+  PostMessageA(control, WM_LBUTTONUP, 0, point);
+}
+
+std::string RemoteWindowText(HWND window) {
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, REMOTE_SEND_TIMEOUT_MS, &length)) {
+    return std::string();
+  }
+  std::string text(length + 1, '\0');
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]), SMTO_NORMAL,
+                      REMOTE_SEND_TIMEOUT_MS, &copied);
+  text.resize(copied);
+  return text;
+}
+
+void RemoteSetText(HWND window, const std::string &text) {
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_NORMAL,
+                      REMOTE_SEND_TIMEOUT_MS, &ignored);
+}
+
+HWND RemoteViewerDialog(const RemoteViewer *viewer, RemoteDialogKind kind) {
+  return RemoteFindWindow(viewer->process.dwProcessId, "#32770", kind == REMOTE_DIALOG_FILE ? 1 : 0);
+}
+
+HWND RemoteViewerWaitDialog(const RemoteViewer *viewer, RemoteDialogKind kind, DWORD timeoutMs) {
+  for (DWORD waited = 0;; waited += REMOTE_POLL_MS) {
+    HWND dialog = RemoteViewerDialog(viewer, kind);
+    if (dialog || waited >= timeoutMs) {
+      return dialog;
+    }
+    Sleep(REMOTE_POLL_MS);
+  }
+}
+
+int32_t RemoteViewerWaitDialogGone(const RemoteViewer *viewer, RemoteDialogKind kind, DWORD timeoutMs) {
+  for (DWORD waited = 0; waited < timeoutMs; waited += REMOTE_POLL_MS) {
+    if (!RemoteViewerDialog(viewer, kind)) {
+      return 1;
+    }
+    Sleep(REMOTE_POLL_MS);
+  }
+  return 0;
+}
+
+void RemoteFileDialogChoose(HWND dialog, const std::string &path) {
+  RemoteSetText(GetDlgItem(dialog, REMOTE_FILE_NAME_BOX), path);
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+}
+
+void RemoteFileDialogCancel(HWND dialog) {
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
+}
+
+std::string RemoteFileDialogName(HWND dialog) {
+  return RemoteWindowText(GetDlgItem(dialog, REMOTE_FILE_NAME_BOX));
+}
+
+static BOOL CALLBACK RemoteMessageTextVisit(HWND control, LPARAM data) {
+  std::string *text = reinterpret_cast<std::string *>(data);
+  if (RemoteClassIs(control, "Static")) {
+    std::string piece = RemoteWindowText(control);
+    if (!piece.empty()) {
+      *text += (text->empty() ? "" : "\n") + piece;
+    }
+  }
+  return TRUE;
+}
+
+std::string RemoteMessageText(HWND box) {
+  std::string text;
+  EnumChildWindows(box, RemoteMessageTextVisit, reinterpret_cast<LPARAM>(&text));
+  return text;
+}
+
+void RemoteMessageConfirm(HWND box) {
+  PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+}
+
+// A record followed by a text buffer, in the viewer's address space.
+struct RemoteBlock {
+  HANDLE process;
+  char *address;
+  SIZE_T size;
+};
+
+static int32_t RemoteBlockAllocate(RemoteBlock *block, HANDLE process, SIZE_T size) {
+  block->process = process;
+  block->size = size;
+  block->address =
+      static_cast<char *>(VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+  return block->address != nullptr;
+}
+
+static void RemoteBlockFree(RemoteBlock *block) {
+  VirtualFreeEx(block->process, block->address, 0, MEM_RELEASE);
+}
+
+static std::string RemoteBlockText(const RemoteBlock *block, SIZE_T offset) {
+  std::string text(block->size - offset, '\0');
+  SIZE_T read = 0;
+  ReadProcessMemory(block->process, block->address + offset, &text[0], text.size(), &read);
+  text.resize(lstrlenA(text.c_str()));
+  return text;
+}
+
+int32_t RemoteListCount(HWND list) {
+  DWORD_PTR count = 0;
+  SendMessageTimeoutA(list, LVM_GETITEMCOUNT, 0, 0, SMTO_NORMAL, REMOTE_SEND_TIMEOUT_MS, &count);
+  return static_cast<int32_t>(count);
+}
+
+static std::string RemoteListCellIn(const RemoteBlock *block, HWND list, int32_t row, int32_t column) {
+  LVITEMA item;
+  ZeroMemory(&item, sizeof item);
+  item.iSubItem = column;
+  item.pszText = block->address + sizeof item;
+  item.cchTextMax = REMOTE_TEXT_CAPACITY;
+  char none = 0;
+  WriteProcessMemory(block->process, block->address, &item, sizeof item, nullptr);
+  WriteProcessMemory(block->process, item.pszText, &none, 1, nullptr);
+  DWORD_PTR length = 0;
+  SendMessageTimeoutA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(block->address), SMTO_NORMAL,
+                      REMOTE_SEND_TIMEOUT_MS, &length);
+  return RemoteBlockText(block, sizeof item);
+}
+
+std::string RemoteListCell(const RemoteViewer *viewer, HWND list, int32_t row, int32_t column) {
+  RemoteBlock block;
+  if (!RemoteBlockAllocate(&block, viewer->process.hProcess, sizeof(LVITEMA) + REMOTE_TEXT_CAPACITY)) {
+    return std::string();
+  }
+  std::string text = RemoteListCellIn(&block, list, row, column);
+  RemoteBlockFree(&block);
+  return text;
+}
+
+std::vector<std::vector<std::string>> RemoteListRows(const RemoteViewer *viewer, HWND list, int32_t columns) {
+  std::vector<std::vector<std::string>> rows;
+  RemoteBlock block;
+  if (!RemoteBlockAllocate(&block, viewer->process.hProcess, sizeof(LVITEMA) + REMOTE_TEXT_CAPACITY)) {
+    return rows;
+  }
+  int32_t count = RemoteListCount(list);
+  for (int32_t row = 0; row < count; row++) {
+    rows.emplace_back();
+    for (int32_t column = 0; column < columns; column++) {
+      rows.back().push_back(RemoteListCellIn(&block, list, row, column));
+    }
+  }
+  RemoteBlockFree(&block);
+  return rows;
+}
+
+int32_t RemoteListColumnCount(HWND list) {
+  DWORD_PTR header = 0;
+  DWORD_PTR count = 0;
+  SendMessageTimeoutA(list, LVM_GETHEADER, 0, 0, SMTO_NORMAL, REMOTE_SEND_TIMEOUT_MS, &header);
+  SendMessageTimeoutA(reinterpret_cast<HWND>(header), HDM_GETITEMCOUNT, 0, 0, SMTO_NORMAL, REMOTE_SEND_TIMEOUT_MS,
+                      &count);
+  return static_cast<int32_t>(count);
+}
+
+int32_t RemoteListColumn(const RemoteViewer *viewer, HWND list, int32_t column, std::string *title, int32_t *width) {
+  RemoteBlock block;
+  if (!RemoteBlockAllocate(&block, viewer->process.hProcess, sizeof(LVCOLUMNA) + REMOTE_TEXT_CAPACITY)) {
+    return 0;
+  }
+  LVCOLUMNA record;
+  ZeroMemory(&record, sizeof record);
+  record.mask = LVCF_TEXT | LVCF_WIDTH;
+  record.pszText = block.address + sizeof record;
+  record.cchTextMax = REMOTE_TEXT_CAPACITY;
+  WriteProcessMemory(block.process, block.address, &record, sizeof record, nullptr);
+  DWORD_PTR found = 0;
+  SendMessageTimeoutA(list, LVM_GETCOLUMNA, column, reinterpret_cast<LPARAM>(block.address), SMTO_NORMAL,
+                      REMOTE_SEND_TIMEOUT_MS, &found);
+  if (found) {
+    ReadProcessMemory(block.process, block.address, &record, sizeof record, nullptr);
+    *width = record.cx;
+    *title = RemoteBlockText(&block, sizeof record);
+  }
+  RemoteBlockFree(&block);
+  return found != 0;
+}
+
+std::string RemoteViewerLoad(const RemoteViewer *viewer, const std::string &path, DWORD timeoutMs) {
+  RemoteClick(RemoteViewerGadget(viewer, GADGET_START));
+  HWND dialog = RemoteViewerWaitDialog(viewer, REMOTE_DIALOG_FILE, timeoutMs);
+  if (!dialog) {
+    return std::string();
+  }
+  RemoteFileDialogChoose(dialog, path);
+  HWND box = RemoteViewerWaitDialog(viewer, REMOTE_DIALOG_MESSAGE, timeoutMs);
+  if (!box) {
+    return std::string();
+  }
+  std::string text = RemoteMessageText(box);
+  RemoteMessageConfirm(box);
+  RemoteViewerWaitDialogGone(viewer, REMOTE_DIALOG_MESSAGE, timeoutMs);
+  return text;
+}
+
+struct RemoteWindowList {
+  DWORD processId;
+  std::string text;
+};
+
+static BOOL CALLBACK RemoteWindowListVisit(HWND window, LPARAM data) {
+  RemoteWindowList *list = reinterpret_cast<RemoteWindowList *>(data);
+  if (RemoteWindowProcess(window) != list->processId) {
+    return TRUE;
+  }
+  char className[64] = "";
+  GetClassNameA(window, className, sizeof className);
+  list->text += std::string(className) + " \"" + RemoteWindowText(window) + "\"" +
+                (IsWindowVisible(window) ? " visible" : " hidden") + (IsWindowEnabled(window) ? "" : " disabled") +
+                "; ";
+  return TRUE;
+}
+
+std::string RemoteViewerDescribeWindows(const RemoteViewer *viewer) {
+  RemoteWindowList list = {viewer->process.dwProcessId, std::string()};
+  EnumWindows(RemoteWindowListVisit, reinterpret_cast<LPARAM>(&list));
+  return list.text;
+}

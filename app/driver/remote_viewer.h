@@ -1,0 +1,63 @@
+// Driving a running viewer from another process, as a user would: its window
+// and gadgets, the file dialog and message boxes it opens, its list's rows.
+// The driver must be built for the same processor as the viewer, since the
+// list's records are read from the viewer's memory in their native layout.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+#include <windows.h>
+
+struct RemoteViewer {
+  PROCESS_INFORMATION process;
+  HWND window; // the viewer's main window, class "WindowClass_0"
+};
+
+enum RemoteDialogKind { REMOTE_DIALOG_FILE, REMOTE_DIALOG_MESSAGE };
+
+// A path given in the form of the system the driver was started from: a
+// Unix path (as the build passes it under Wine) becomes one on drive Z:.
+std::string RemotePathFromArgument(const char *path);
+
+// Starts the program and waits until its window is complete and it waits
+// for events; 0 on failure.
+int32_t RemoteViewerStart(RemoteViewer *viewer, const std::string &exePath, DWORD timeoutMs);
+// Waits for the process to end; its exit code, or STILL_ACTIVE on timeout.
+DWORD RemoteViewerWaitExit(RemoteViewer *viewer, DWORD timeoutMs);
+// Ends the process if it still runs and closes the handles.
+void RemoteViewerRelease(RemoteViewer *viewer);
+
+HWND RemoteViewerGadget(const RemoteViewer *viewer, int32_t number);
+// A left click in the middle of the control, posted as mouse messages so that
+// the viewer's own event loop fetches and dispatches them.
+void RemoteClick(HWND control);
+std::string RemoteWindowText(HWND window);
+void RemoteSetText(HWND window, const std::string &text);
+
+// A visible dialog window ("#32770") of the viewer's process, or null.
+HWND RemoteViewerDialog(const RemoteViewer *viewer, RemoteDialogKind kind);
+HWND RemoteViewerWaitDialog(const RemoteViewer *viewer, RemoteDialogKind kind, DWORD timeoutMs);
+// Waits until no dialog of the kind is shown; 0 on timeout.
+int32_t RemoteViewerWaitDialogGone(const RemoteViewer *viewer, RemoteDialogKind kind, DWORD timeoutMs);
+// Types the name into the file dialog's name box and presses its button.
+void RemoteFileDialogChoose(HWND dialog, const std::string &path);
+void RemoteFileDialogCancel(HWND dialog);
+std::string RemoteFileDialogName(HWND dialog);
+// The message box's text (its static texts, joined by line feeds).
+std::string RemoteMessageText(HWND box);
+void RemoteMessageConfirm(HWND box);
+
+// The list's rows and columns, read from the viewer's memory.
+int32_t RemoteListCount(HWND list);
+std::string RemoteListCell(const RemoteViewer *viewer, HWND list, int32_t row, int32_t column);
+std::vector<std::vector<std::string>> RemoteListRows(const RemoteViewer *viewer, HWND list, int32_t columns);
+int32_t RemoteListColumnCount(HWND list);
+// The column's title and width; 0 when the list has no such column.
+int32_t RemoteListColumn(const RemoteViewer *viewer, HWND list, int32_t column, std::string *title, int32_t *width);
+
+// The process's top-level windows, for failure messages.
+std::string RemoteViewerDescribeWindows(const RemoteViewer *viewer);
+
+// One "Start" press answered with the path and the count message confirmed:
+// the message's text, or the empty text when no message came.
+std::string RemoteViewerLoad(const RemoteViewer *viewer, const std::string &path, DWORD timeoutMs);

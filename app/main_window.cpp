@@ -1,0 +1,84 @@
+// The viewer's window and event loop: "Start" asks for a CSV file and loads
+// it with the typed separator, "Ende" or the close box ends the program.
+#include <windows.h>
+
+#include "app/app_state.h"
+#include "app/csv_loader.h"
+#include "toolkit/core/startup.h"
+#include "toolkit/gadgets/gadget_items.h"
+#include "toolkit/gadgets/list_view.h"
+#include "toolkit/gadgets/simple_gadgets.h"
+#include "toolkit/requesters/requester_calls.h"
+#include "toolkit/strings/string_engine.h"
+#include "toolkit/windows/event.h"
+#include "toolkit/windows/window.h"
+
+// Title bar, system menu, centred on the screen.
+static const uint32_t MAIN_WINDOW_FLAGS = 0xC80001;
+// Full-row selection, toolkit grid lines, selection kept visible without the
+// focus (a list-view style bit passed through), several rows selectable.
+static const uint32_t MAIN_LIST_FLAGS =
+    LISTVIEW_FLAG_FULLROWSELECT | LISTVIEW_FLAG_GRIDLINES | 0x8 | LISTVIEW_FLAG_MULTISELECT;
+static const char SEPARATOR_PRESET[] = ",";
+
+// Returns 0 when the window cannot be opened; nothing else is checked.
+static int32_t MainWindowOpen() {
+  if (WindowOpen(WINDOW_MAIN, 100, 100, 500, 400, "", MAIN_WINDOW_FLAGS) == 0) {
+    return 0;
+  }
+  // Wider than the window on purpose: the window's edge cuts the list off.
+  ListViewCreate(GADGET_LIST, 5, 5, 790, 300, "Wert 1", 100, MAIN_LIST_FLAGS);
+  ListViewAddColumn(GADGET_LIST, 1, "Wert 2", 100);
+  ListViewAddColumn(GADGET_LIST, 2, "Wert 3", 100);
+  ListViewAddColumn(GADGET_LIST, 3, "Wert 4", 100);
+  ButtonCreate(GADGET_START, 5, 310, 60, 20, "Start");
+  ButtonCreate(GADGET_END, 160, 310, 60, 20, "Ende");
+  LabelCreate(GADGET_SEPARATOR_LABEL, 5, 340, 100, 20, "Feldtrenner (, ;)");
+  TextFieldCreate(GADGET_SEPARATOR_FIELD, 105, 340, 40, 20, SEPARATOR_PRESET);
+  return 1;
+}
+
+static void MainStartAction() {
+  int32_t pos = ScratchPos;
+  AskOpenFileName("Datei \xF6"
+                  "ffnnen",
+                  "C:\\meinecvs.csv", "Csv (*.csv)|*.csv", 0, pos);
+  StrTakeScratch(&SourcePath, pos);
+  if (StrEqual(SourcePath, "")) {
+    ShowMessage("Fehler !",
+                "Kein Quell - Ordner gew\xE4"
+                "hlt !",
+                0);
+    return;
+  }
+  pos = ScratchPos;
+  GadgetTextGet(GADGET_SEPARATOR_FIELD, pos);
+  StrTakeScratch(&Separator, pos);
+  if (StrEqual(Separator, "")) {
+    return;
+  }
+  LoadCsvFile(SourcePath, Separator);
+}
+
+void ApplicationMain() {
+  if (MainWindowOpen() == 0) {
+    return;
+  }
+  QuitRequested = 0;
+  StrAssign(&Separator, SEPARATOR_PRESET);
+  do {
+    LastEvent = EventWait();
+    if (LastEvent == EVENT_GADGET && EventGadgetId() == GADGET_START) {
+      MainStartAction();
+    }
+    // Checked on its own after the Start action, with a fresh gadget number.
+    if (LastEvent == EVENT_GADGET && EventGadgetId() == GADGET_END) {
+      QuitRequested = 1;
+    }
+  } while (LastEvent != EVENT_CLOSE_WINDOW && QuitRequested != 1);
+  // The window and its gadgets are left to the toolkit's shutdown.
+}
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  ProgramEntry();
+}

@@ -1,0 +1,272 @@
+// The shipped viewer driven from outside, as a user would: its window, the
+// file dialog and message boxes, the rows it shows and how it ends.
+// Usage: e2e_viewer_tests <path of csvview.exe>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+#include <windows.h>
+#include <commctrl.h>
+#include <psapi.h>
+
+#include "app/app_state.h"
+#include "app/driver/remote_viewer.h"
+#include "tests/support/temp_files.h"
+
+namespace {
+
+std::string ViewerExePath;
+const DWORD WAIT_MS = 20000;
+// How long a message that should not come is waited for.
+const DWORD QUIET_MS = 1000;
+
+typedef std::vector<std::vector<std::string>> Rows;
+
+class ViewerTest : public testing::Test {
+protected:
+  void SetUp() override { ASSERT_TRUE(RemoteViewerStart(&viewer, ViewerExePath, WAIT_MS)) << ViewerExePath; }
+  void TearDown() override { RemoteViewerRelease(&viewer); }
+
+  HWND Gadget(int32_t number) { return RemoteViewerGadget(&viewer, number); }
+  Rows ListRows() { return RemoteListRows(&viewer, Gadget(GADGET_LIST), 4); }
+  std::string Load(const TempFile &file) { return RemoteViewerLoad(&viewer, file.path(), WAIT_MS); }
+  void ExpectEndsWithExitCodeZero() {
+    EXPECT_EQ(RemoteViewerWaitExit(&viewer, WAIT_MS), 0u);
+    EXPECT_FALSE(IsWindow(viewer.window));
+  }
+
+  RemoteViewer viewer;
+};
+
+struct GadgetLayout {
+  int32_t number;
+  const char *className;
+  const char *text;
+  RECT rect; // in the window's client coordinates
+};
+
+TEST_F(ViewerTest, OpensCentredWithItsGadgetsInPlace) {
+  EXPECT_EQ(RemoteWindowText(viewer.window), "");
+  LONG_PTR style = GetWindowLongPtrA(viewer.window, GWL_STYLE);
+  EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
+            WS_CAPTION | WS_SYSMENU);
+  RECT client;
+  GetClientRect(viewer.window, &client);
+  EXPECT_EQ(client.right, 500);
+  EXPECT_EQ(client.bottom, 400);
+  RECT outer;
+  GetWindowRect(viewer.window, &outer);
+  EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 2);
+  EXPECT_EQ(outer.top, (GetSystemMetrics(SM_CYSCREEN) - (outer.bottom - outer.top)) / 2);
+
+  const GadgetLayout layout[] = {
+      {GADGET_LIST, "SysListView32", "", {5, 5, 795, 305}},
+      {GADGET_START, "Button", "Start", {5, 310, 65, 330}},
+      {GADGET_END, "Button", "Ende", {160, 310, 220, 330}},
+      {GADGET_SEPARATOR_LABEL, "Static", "Feldtrenner (, ;)", {5, 340, 105, 360}},
+      {GADGET_SEPARATOR_FIELD, "Edit", ",", {105, 340, 145, 360}},
+  };
+  for (const GadgetLayout &expected : layout) {
+    SCOPED_TRACE(expected.className);
+    HWND control = Gadget(expected.number);
+    ASSERT_NE(control, nullptr);
+    EXPECT_EQ(GetDlgCtrlID(control), expected.number);
+    char className[64] = "";
+    GetClassNameA(control, className, sizeof className);
+    EXPECT_STREQ(className, expected.className);
+    EXPECT_EQ(RemoteWindowText(control), expected.text);
+    RECT rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(HWND_DESKTOP, viewer.window, reinterpret_cast<POINT *>(&rect), 2);
+    EXPECT_EQ(rect.left, expected.rect.left);
+    EXPECT_EQ(rect.top, expected.rect.top);
+    EXPECT_EQ(rect.right, expected.rect.right);
+    EXPECT_EQ(rect.bottom, expected.rect.bottom);
+  }
+  EXPECT_EQ(Gadget(3), nullptr);
+
+  HWND list = Gadget(GADGET_LIST);
+  LONG_PTR listStyle = GetWindowLongPtrA(list, GWL_STYLE);
+  EXPECT_EQ(listStyle & (LVS_TYPEMASK | LVS_SHOWSELALWAYS | LVS_SINGLESEL), LVS_REPORT | LVS_SHOWSELALWAYS);
+  EXPECT_EQ(SendMessageA(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & 0x10020, 0x10020);
+  ASSERT_EQ(RemoteListColumnCount(list), 4);
+  const char *titles[] = {"Wert 1", "Wert 2", "Wert 3", "Wert 4"};
+  for (int32_t column = 0; column < 4; column++) {
+    std::string title;
+    int32_t width = 0;
+    ASSERT_TRUE(RemoteListColumn(&viewer, list, column, &title, &width));
+    EXPECT_EQ(title, titles[column]);
+    EXPECT_EQ(width, 100);
+  }
+  EXPECT_EQ(RemoteListCount(list), 0);
+}
+
+TEST_F(ViewerTest, LoadsTheChosenFileWithTheTypedSeparator) {
+  TempFile semicolons(".csv", "a;b;c\r\n\r\nx;y\r\n 1;2;3;4;5\r\n");
+  RemoteSetText(Gadget(GADGET_SEPARATOR_FIELD), ";");
+  RemoteClick(Gadget(GADGET_START));
+  HWND dialog = RemoteViewerWaitDialog(&viewer, REMOTE_DIALOG_FILE, WAIT_MS);
+  ASSERT_NE(dialog, nullptr) << RemoteViewerDescribeWindows(&viewer);
+  EXPECT_EQ(RemoteWindowText(dialog), "Datei \xF6"
+                                      "ffnnen");
+  EXPECT_EQ(RemoteFileDialogName(dialog), "meinecvs.csv");
+  RemoteFileDialogChoose(dialog, semicolons.path());
+  HWND box = RemoteViewerWaitDialog(&viewer, REMOTE_DIALOG_MESSAGE, WAIT_MS);
+  ASSERT_NE(box, nullptr) << RemoteViewerDescribeWindows(&viewer);
+  EXPECT_EQ(RemoteWindowText(box), "Anzahl Zeilen");
+  EXPECT_EQ(RemoteMessageText(box), "3 Zeilen gelesen !");
+  RemoteMessageConfirm(box);
+  ASSERT_TRUE(RemoteViewerWaitDialogGone(&viewer, REMOTE_DIALOG_MESSAGE, WAIT_MS));
+  EXPECT_EQ(ListRows(), (Rows{{"a", "b", "c", ""}, {"x", "y", "", ""}, {" 1", "2", "3", "4"}}));
+
+  // The field is read at each press; a separator of two bytes is used whole,
+  // and the list is emptied before the next file fills it.
+  TempFile twoByteSeparator(".csv", "a; b;c\nM\xFCnchen; \xC4rger\n");
+  RemoteSetText(Gadget(GADGET_SEPARATOR_FIELD), "; ");
+  EXPECT_EQ(Load(twoByteSeparator), "2 Zeilen gelesen !");
+  EXPECT_EQ(ListRows(), (Rows{{"a", "b;c", "", ""}, {"M\xFCnchen", "\xC4rger", "", ""}}));
+
+  RemoteClick(Gadget(GADGET_END));
+  ExpectEndsWithExitCodeZero();
+}
+
+TEST_F(ViewerTest, CancelAndEmptySeparatorLeaveTheListAsItWas) {
+  TempFile twoRows(".csv", "1,2\n3,4\n");
+  ASSERT_EQ(Load(twoRows), "2 Zeilen gelesen !");
+  const Rows loaded = {{"1", "2", "", ""}, {"3", "4", "", ""}};
+
+  RemoteClick(Gadget(GADGET_START));
+  HWND dialog = RemoteViewerWaitDialog(&viewer, REMOTE_DIALOG_FILE, WAIT_MS);
+  ASSERT_NE(dialog, nullptr) << RemoteViewerDescribeWindows(&viewer);
+  RemoteFileDialogCancel(dialog);
+  HWND box = RemoteViewerWaitDialog(&viewer, REMOTE_DIALOG_MESSAGE, WAIT_MS);
+  ASSERT_NE(box, nullptr) << RemoteViewerDescribeWindows(&viewer);
+  EXPECT_EQ(RemoteWindowText(box), "Fehler !");
+  EXPECT_EQ(RemoteMessageText(box), "Kein Quell - Ordner gew\xE4"
+                                    "hlt !");
+  RemoteMessageConfirm(box);
+  ASSERT_TRUE(RemoteViewerWaitDialogGone(&viewer, REMOTE_DIALOG_MESSAGE, WAIT_MS));
+  EXPECT_EQ(ListRows(), loaded);
+
+  // Activating the list, the label or the field starts nothing.
+  RemoteClick(Gadget(GADGET_LIST));
+  RemoteClick(Gadget(GADGET_SEPARATOR_LABEL));
+  RemoteClick(Gadget(GADGET_SEPARATOR_FIELD));
+  EXPECT_EQ(RemoteViewerWaitDialog(&viewer, REMOTE_DIALOG_FILE, QUIET_MS), nullptr);
+
+  TempFile oneRow(".csv", "5,6\n");
+  RemoteSetText(Gadget(GADGET_SEPARATOR_FIELD), "");
+  RemoteClick(Gadget(GADGET_START));
+  dialog = RemoteViewerWaitDialog(&viewer, REMOTE_DIALOG_FILE, WAIT_MS);
+  ASSERT_NE(dialog, nullptr) << RemoteViewerDescribeWindows(&viewer);
+  RemoteFileDialogChoose(dialog, oneRow.path());
+  ASSERT_TRUE(RemoteViewerWaitDialogGone(&viewer, REMOTE_DIALOG_FILE, WAIT_MS));
+  EXPECT_EQ(RemoteViewerWaitDialog(&viewer, REMOTE_DIALOG_MESSAGE, QUIET_MS), nullptr);
+  EXPECT_EQ(ListRows(), loaded);
+
+  PostMessageA(viewer.window, WM_CLOSE, 0, 0);
+  ExpectEndsWithExitCodeZero();
+}
+
+TEST_F(ViewerTest, CloseBoxEndsTheProgram) {
+  PostMessageA(viewer.window, WM_SYSCOMMAND, SC_CLOSE, 0);
+  ExpectEndsWithExitCodeZero();
+}
+
+// The file is opened for writing as well, so the platform must refuse that.
+TEST_F(ViewerTest, ReadOnlyFileGivesAnEmptyListAndNoMessage) {
+  TempFile readOnly(".csv", "a,b\n");
+  readOnly.MakeReadOnly();
+  HANDLE probe = CreateFileA(readOnly.path(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (probe != INVALID_HANDLE_VALUE) {
+    CloseHandle(probe);
+    GTEST_SKIP() << "this platform lets the process write to a read-only file (Wine run as root)";
+  }
+  TempFile oneRow(".csv", "x\n");
+  ASSERT_EQ(Load(oneRow), "1 Zeilen gelesen !");
+  RemoteClick(Gadget(GADGET_START));
+  HWND dialog = RemoteViewerWaitDialog(&viewer, REMOTE_DIALOG_FILE, WAIT_MS);
+  ASSERT_NE(dialog, nullptr) << RemoteViewerDescribeWindows(&viewer);
+  RemoteFileDialogChoose(dialog, readOnly.path());
+  ASSERT_TRUE(RemoteViewerWaitDialogGone(&viewer, REMOTE_DIALOG_FILE, WAIT_MS));
+  EXPECT_EQ(RemoteViewerWaitDialog(&viewer, REMOTE_DIALOG_MESSAGE, QUIET_MS), nullptr);
+  EXPECT_EQ(RemoteListCount(Gadget(GADGET_LIST)), 0);
+}
+
+struct ViewerResources {
+  DWORD handles;
+  DWORD gdiObjects;
+  DWORD userObjects;
+  SIZE_T privateBytes;
+};
+
+ViewerResources ViewerResourcesNow(HANDLE process) {
+  ViewerResources now = {0, 0, 0, 0};
+  GetProcessHandleCount(process, &now.handles);
+  now.gdiObjects = GetGuiResources(process, GR_GDIOBJECTS);
+  now.userObjects = GetGuiResources(process, GR_USEROBJECTS);
+  PROCESS_MEMORY_COUNTERS_EX memory;
+  ZeroMemory(&memory, sizeof memory);
+  if (GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS *>(&memory), sizeof memory)) {
+    now.privateBytes = memory.PrivateUsage ? memory.PrivateUsage : memory.PagefileUsage;
+  }
+  return now;
+}
+
+// Loading the same file again and again must not leave anything behind in
+// the viewer: handles, GDI and USER objects and memory stay flat.
+TEST_F(ViewerTest, TwoHundredLoadsKeepResourcesFlat) {
+  std::string bytes;
+  for (int i = 0; i < 20; i++) {
+    bytes += "Zeile " + std::to_string(i) + ",Wert,12345,\xE4\xF6\xFC\r\n";
+  }
+  TempFile file(".csv", bytes);
+  const int warmUp = 10;
+  const int total = 200;
+  for (int i = 0; i < warmUp; i++) {
+    ASSERT_EQ(Load(file), "20 Zeilen gelesen !");
+  }
+  ViewerResources before = ViewerResourcesNow(viewer.process.hProcess);
+  for (int i = warmUp; i < total; i++) {
+    ASSERT_EQ(Load(file), "20 Zeilen gelesen !") << "load " << i;
+  }
+  ViewerResources after = ViewerResourcesNow(viewer.process.hProcess);
+  EXPECT_EQ(RemoteListCount(Gadget(GADGET_LIST)), 20);
+
+  std::printf("viewer after %d and after %d loads: handles %lu -> %lu, GDI objects %lu -> %lu, "
+              "USER objects %lu -> %lu, private bytes %lu -> %lu\n",
+              warmUp, total, before.handles, after.handles, before.gdiObjects, after.gdiObjects, before.userObjects,
+              after.userObjects, static_cast<unsigned long>(before.privateBytes),
+              static_cast<unsigned long>(after.privateBytes));
+  const char *names[] = {"handle count", "GDI object count", "USER object count", "private bytes"};
+  const unsigned long values[] = {before.handles, before.gdiObjects, before.userObjects,
+                                  static_cast<unsigned long>(before.privateBytes)};
+  for (int i = 0; i < 4; i++) {
+    if (values[i] == 0) {
+      std::printf("the %s of another process is not reported by this platform\n", names[i]);
+    }
+  }
+  // A little slack for the platform's own caches (dialog resources, atoms):
+  // a leak of a single list row or text per load would exceed it.
+  EXPECT_LE(after.handles, before.handles + 4);
+  EXPECT_LE(after.gdiObjects, before.gdiObjects + 4);
+  EXPECT_LE(after.userObjects, before.userObjects + 4);
+  EXPECT_LE(after.privateBytes, before.privateBytes + 256 * 1024);
+
+  RemoteClick(Gadget(GADGET_END));
+  ExpectEndsWithExitCodeZero();
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+  testing::InitGoogleTest(&argc, argv);
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: %s <path of csvview.exe>\n", argv[0]);
+    return 2;
+  }
+  ViewerExePath = RemotePathFromArgument(argv[1]);
+  return RUN_ALL_TESTS();
+}

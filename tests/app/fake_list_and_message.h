@@ -1,0 +1,21 @@
+// Stand-ins for the list's item calls and the message box, so that the
+// loading logic can be checked without a user interface.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct FakeListAndMessage {
+  std::vector<std::string> rows;
+  int32_t clearCount = 0;
+  int32_t otherGadgetCalls = 0; // item calls naming anything but gadget 0
+  int32_t messageCount = 0;
+  std::string messageTitle;
+  std::string messageText;
+  uint32_t messageFlags = 0;
+  // The message text must survive string work done while the box is open.
+  bool messageSurvivedScratchWork = false;
+  bool messageAtScratchEnd = false; // ScratchPos stood one past its NUL
+};
+
+extern FakeListAndMessage Fake;

@@ -227,7 +227,8 @@ TEST_F(WindowProcTest, CommandsBecomeGadgetAndMenuEventsOrFocusMoves) {
   HWND button = RawButtonCreate(window(), 7);
   FakeGadget consuming(window(), 33, 33);
   FakeGadget passing(window(), 34, 34);
-  FakeGadget foreignId(window(), 35, 36); // "QX_ID" disagrees with the identifier
+  // Carries gadget 33's identifier but is another control, not that gadget.
+  HWND foreign = RawButtonCreate(window(), 33);
   EventDrain();
   struct Case {
     const char *name;
@@ -250,7 +251,7 @@ TEST_F(WindowProcTest, CommandsBecomeGadgetAndMenuEventsOrFocusMoves) {
       {"consumed by the gadget", MAKEWPARAM(33, EN_CHANGE), consuming.control, 77, WM_COMMAND, NOTHING, -1, 1},
       {"consumed with zero", MAKEWPARAM(33, EN_CHANGE), consuming.control, 0, WM_COMMAND, NOTHING, -1, 1},
       {"left to the window", MAKEWPARAM(34, EN_CHANGE), passing.control, PROC_DEFAULT, EVENT_GADGET, 34, EN_CHANGE, 1},
-      {"not a toolkit control", MAKEWPARAM(35, EN_CHANGE), foreignId.control, 77, EVENT_GADGET, 35, EN_CHANGE, 0},
+      {"not a toolkit control", MAKEWPARAM(33, EN_CHANGE), foreign, 77, EVENT_GADGET, 33, EN_CHANGE, 0},
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.name);

@@ -7,12 +7,11 @@ LRESULT GadgetForwardMessage(HWND control, HWND window, UINT message, WPARAM wPa
   if (control == nullptr)
     return PROC_DEFAULT;
   int32_t number = (int32_t)GetWindowLongPtrA(control, GWLP_ID);
-  // Only the toolkit's own controls carry their number in "QX_ID" as well.
-  if ((INT_PTR)GetPropA(control, GADGET_ID_PROPERTY) != number)
-    return PROC_DEFAULT;
+  // Only the toolkit's own controls carry their number in "QX_ID" as well:
+  // exactly the controls the registry names under that number. The registry
+  // is asked instead of the property, which under Wine is a round trip to
+  // the server for every notification (one per row added to a list).
   GadgetRecord *gadget = (GadgetRecord *)RegistryLookup(GadgetRegistry, number);
-  // A missing "QX_ID" reads as 0, so a foreign control with identifier 0 must
-  // not be taken for gadget 0.
   if (gadget == nullptr || gadget->window != control || gadget->operations->OnParentMessage == nullptr)
     return PROC_DEFAULT;
   return gadget->operations->OnParentMessage(gadget, window, message, wParam, lParam);

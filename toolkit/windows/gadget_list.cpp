@@ -4,14 +4,13 @@
 
 #include <cstdio>
 
+#include "toolkit/core/heap_list.h"
 #include "toolkit/core/library_state.h"
 #include "toolkit/core/program_heap.h"
 #include "toolkit/core/startup.h"
 #include "toolkit/gadgets/gadget.h"
 
 namespace {
-const int32_t STACK_CAPACITY = 10;
-
 struct PropertyName {
   char text[64];
 };
@@ -23,8 +22,18 @@ PropertyName GadgetStackPropertyName() {
   return name;
 }
 
-GadgetStackRecord *GadgetStackOf(HWND window, const PropertyName &name) {
-  return (GadgetStackRecord *)GetPropA(window, name.text);
+// Every record is also kept in this list: the subclass procedure needs its
+// window's record for every message, and under Wine a property read is a
+// round trip to the server. There are only as many records as windows.
+HeapList GadgetStackRecords;
+
+GadgetStackRecord *GadgetStackOf(HWND window) {
+  for (void *entry = HeapListNewest(&GadgetStackRecords); entry != nullptr; entry = HeapListOlder(entry)) {
+    GadgetStackRecord *record = (GadgetStackRecord *)entry;
+    if (record->window == window)
+      return record;
+  }
+  return nullptr;
 }
 
 void GadgetStackSave(GadgetListState *state, GadgetStackRecord *record) {
@@ -45,21 +54,18 @@ void GadgetStackRestore(GadgetListState *state, GadgetStackRecord *record) {
   record->savedStackBuffer = nullptr;
 }
 
-void GadgetStackFirstUse(GadgetListState *state, HWND window, const PropertyName &name) {
-  if (state->stackBuffer != nullptr) {
+void GadgetStackFirstUse(GadgetListState *state, HWND window) {
+  if (state->stackBuffer != nullptr)
     state->stackDepth = 0;
-  } else {
-    state->stackBuffer = (HWND *)HeapAlloc(ProgramHeap, HEAP_ZERO_MEMORY, STACK_CAPACITY * sizeof(HWND));
-    state->stackDepth = 0;
-    state->stackCapacity = state->stackBuffer != nullptr ? STACK_CAPACITY : 0;
-  }
+  else
+    GadgetStackCreate(state);
   state->currentGadgetList = window;
-  GadgetStackRecord *record = (GadgetStackRecord *)HeapAlloc(ProgramHeap, HEAP_ZERO_MEMORY, sizeof(GadgetStackRecord));
+  GadgetStackRecord *record = (GadgetStackRecord *)HeapListAdd(&GadgetStackRecords, sizeof(GadgetStackRecord));
   // Without a record the window is still current, only not remembered.
   if (record == nullptr)
     return;
   record->window = window;
-  SetPropA(window, name.text, (HANDLE)record);
+  SetPropA(window, GadgetStackPropertyName().text, (HANDLE)record);
   record->previousProcedure = (WNDPROC)SetWindowLongPtrA(window, GWLP_WNDPROC, (LONG_PTR)GadgetListSubclassProc);
 }
 } // namespace
@@ -69,23 +75,21 @@ HWND GadgetListSet(HWND window) {
   HWND previous = state->currentGadgetList;
   if (window == nullptr)
     return previous;
-  PropertyName name = GadgetStackPropertyName();
   if (previous != nullptr) {
-    GadgetStackRecord *saved = GadgetStackOf(previous, name);
+    GadgetStackRecord *saved = GadgetStackOf(previous);
     if (saved != nullptr)
       GadgetStackSave(state, saved);
   }
-  GadgetStackRecord *record = GadgetStackOf(window, name);
+  GadgetStackRecord *record = GadgetStackOf(window);
   if (record != nullptr)
     GadgetStackRestore(state, record);
   else
-    GadgetStackFirstUse(state, window, name);
+    GadgetStackFirstUse(state, window);
   return previous;
 }
 
 LRESULT CALLBACK GadgetListSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  PropertyName name = GadgetStackPropertyName();
-  GadgetStackRecord *record = GadgetStackOf(window, name);
+  GadgetStackRecord *record = GadgetStackOf(window);
   if (record == nullptr)
     return DefWindowProcA(window, message, wParam, lParam);
   WNDPROC previous = record->previousProcedure;
@@ -97,8 +101,8 @@ LRESULT CALLBACK GadgetListSubclassProc(HWND window, UINT message, WPARAM wParam
     }
     if (record->savedStackBuffer != nullptr)
       HeapFree(ProgramHeap, 0, record->savedStackBuffer);
-    HeapFree(ProgramHeap, 0, record);
-    RemovePropA(window, name.text);
+    HeapListRemove(&GadgetStackRecords, record);
+    RemovePropA(window, GadgetStackPropertyName().text);
   }
   if (previous != nullptr)
     return CallWindowProcA(previous, window, message, wParam, lParam);

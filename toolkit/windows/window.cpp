@@ -7,6 +7,7 @@
 #include "toolkit/core/startup.h"
 #include "toolkit/windows/event.h"
 #include "toolkit/windows/gadget_list.h"
+#include "toolkit/windows/window_lookup.h"
 #include "toolkit/windows/window_style.h"
 
 namespace {
@@ -73,7 +74,7 @@ HWND WindowOpen(ObjectId number, int32_t x, int32_t y, int32_t width, int32_t he
     return nullptr;
   }
   record->window = window;
-  SetPropA(window, WINDOW_ID_PROPERTY, (HANDLE)(INT_PTR)(number + 1));
+  WindowNumberMark(window, number);
   if (style.visible)
     ShowWindow(window, WindowShowCommand(style.style));
 
@@ -93,7 +94,7 @@ void WindowClose(ObjectId number) {
   ACCEL *entries = record->acceleratorEntries;
   HACCEL table = record->acceleratorTable;
   // Without its number the window produces no events while it is destroyed.
-  RemovePropA(record->window, WINDOW_ID_PROPERTY);
+  WindowNumberUnmark(record->window);
   DestroyWindow(record->window);
   char className[CLASS_NAME_SIZE];
   WindowClassName(className, number);

@@ -85,6 +85,36 @@ TEST(FileLines, WithoutBuffer) {
   FILE_BUFFER_SIZE = saved;
 }
 
+// A read the system refuses is the end of the file: the line ends with the
+// bytes already buffered and the end is reported.
+TEST(FileLines, FailedReadEndsTheFile) {
+  struct Case {
+    int32_t bufferSize;
+    const char *lastLine;
+    int32_t end;
+  };
+  const Case cases[] = {{4, "c", 1}, {0, "", -1}};
+  int32_t saved = FILE_BUFFER_SIZE;
+  for (const Case &c : cases) {
+    FILE_BUFFER_SIZE = c.bufferSize;
+    TempFile file(".csv", "ab\ncdefgh\n");
+    TempFile other(".csv", "");
+    ASSERT_NE(FileOpen(0, file.path()), nullptr);
+    EXPECT_EQ(LineRead(0), "ab");
+    // Swap in a handle that may only write, so that every further read fails.
+    FileRecord *record = static_cast<FileRecord *>(RegistryLookup(FileRegistry, 0));
+    HANDLE writeOnly = CreateFileA(other.path(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(writeOnly, INVALID_HANDLE_VALUE);
+    CloseHandle(record->handle);
+    record->handle = writeOnly;
+    EXPECT_EQ(LineRead(0), c.lastLine) << c.bufferSize;
+    EXPECT_EQ(FileAtEnd(0), c.end) << c.bufferSize;
+    FileClose(0);
+  }
+  FILE_BUFFER_SIZE = saved;
+}
+
 TEST(FileLines, BufferBoundaries) {
   std::string head(4095, 'x'); // the next byte is byte 4096 of the file
   const LineCase cases[] = {

@@ -47,6 +47,7 @@ TEST(StringVariables, EmptyNullAndReuse) {
 
 TEST_F(FreshStringEngine, GrowthFigures) {
   EXPECT_EQ(ScratchCapacity, 16);
+  EXPECT_EQ(HeapSize(StringHeap, HEAP_NO_SERIALIZE, ScratchBuffer), 16u);
   ScratchReserve(11, 0);
   EXPECT_EQ(ScratchCapacity, 16);
   ScratchSetPos(0);

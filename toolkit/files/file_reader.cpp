@@ -111,7 +111,7 @@ void FileReadLine(ObjectId number, int32_t pos) {
   FileRecord *file = static_cast<FileRecord *>(RegistryLookup(FileRegistry, number));
   int32_t length = 0;
   // A full reservation grows by one step; the buffer may move.
-  auto roomKeep = [&]() {
+  auto reservationGrowWhenFull = [&]() {
     if (length == reserved) {
       reserved += FILE_LINE_STEP;
       line = ScratchReserve(reserved, pos);
@@ -119,13 +119,13 @@ void FileReadLine(ObjectId number, int32_t pos) {
   };
   while (file) {
     length += FileCopyRun(file, line + length, reserved - length);
-    roomKeep();
+    reservationGrowWhenFull();
     unsigned char byte = 0;
     FileNextByte(file, &byte);
     if (byte != 0) {
       line[length++] = static_cast<char>(byte);
     }
-    roomKeep();
+    reservationGrowWhenFull();
     if (byte == 0) {
       break;
     }
@@ -152,18 +152,12 @@ int32_t FileAtEnd(ObjectId number) {
     return 0;
   }
   unsigned char byte;
-  if (file->buffer) {
-    if (FileReadByte(file, &byte)) {
-      FilePushBack(file);
-      return 0;
-    }
-    return 1;
-  }
-  if (FileReadByteDirect(file, &byte)) {
+  if (FileNextByte(file, &byte)) {
     FilePushBack(file);
     return 0;
   }
-  return -1;
+  // A file read without a buffer reports its end as -1.
+  return file->buffer ? 1 : -1;
 }
 
 void FileClose(ObjectId number) {

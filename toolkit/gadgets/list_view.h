@@ -20,5 +20,6 @@ enum : int32_t { LISTVIEW_RECORD_GRIDLINES = 4 };
 extern COLORREF ListViewDefaultTextColor;
 extern COLORREF ListViewDefaultBackColor;
 
-HWND ListViewCreate(ObjectId number, int32_t x, int32_t y, int32_t width, int32_t height, const char *title, int32_t titleWidth, uint32_t flags);
+HWND ListViewCreate(ObjectId number, int32_t x, int32_t y, int32_t width, int32_t height, const char *title,
+                    int32_t titleWidth, uint32_t flags);
 LRESULT CALLBACK ListViewWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

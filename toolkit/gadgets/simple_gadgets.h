@@ -5,11 +5,14 @@
 #include "toolkit/core/object_registry.h"
 
 HWND ButtonCreate(ObjectId number, int32_t x, int32_t y, int32_t width, int32_t height, const char *text);
-HWND ButtonCreateEx(ObjectId number, int32_t x, int32_t y, int32_t width, int32_t height, const char *text, uint32_t flags);
+HWND ButtonCreateEx(ObjectId number, int32_t x, int32_t y, int32_t width, int32_t height, const char *text,
+                    uint32_t flags);
 HWND LabelCreate(ObjectId number, int32_t x, int32_t y, int32_t width, int32_t height, const char *text);
-HWND LabelCreateEx(ObjectId number, int32_t x, int32_t y, int32_t width, int32_t height, const char *text, uint32_t flags);
+HWND LabelCreateEx(ObjectId number, int32_t x, int32_t y, int32_t width, int32_t height, const char *text,
+                   uint32_t flags);
 HWND TextFieldCreate(ObjectId number, int32_t x, int32_t y, int32_t width, int32_t height, const char *text);
-HWND TextFieldCreateEx(ObjectId number, int32_t x, int32_t y, int32_t width, int32_t height, const char *text, uint32_t flags);
+HWND TextFieldCreateEx(ObjectId number, int32_t x, int32_t y, int32_t width, int32_t height, const char *text,
+                       uint32_t flags);
 
 void GadgetTextGet(ObjectId number, int32_t pos);
 

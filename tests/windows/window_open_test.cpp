@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "tests/windows/window_test_support.h"
@@ -84,6 +85,45 @@ TEST(WindowStyleTest, FlagsBecomeStyleExtendedStyleAndVisibility) {
     EXPECT_EQ(style.extendedStyle, c.extendedStyle);
     EXPECT_EQ(style.visible, c.visible);
     EXPECT_EQ(style.keepGadgetList, c.keepGadgetList);
+  }
+}
+
+TEST(WindowStyleTest, PlacementWithoutAnActiveWindow) {
+  const int32_t screenWidth = GetSystemMetrics(SM_CXSCREEN);
+  const int32_t screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  struct Case {
+    const char *name;
+    int32_t x;
+    int32_t y;
+    uint32_t flags;
+    int32_t placedX;
+    int32_t placedY;
+  };
+  // A popup has no frame, so its outer size is the inner 100 x 60.
+  const Case cases[] = {
+      {"default x", WINDOW_POS_DEFAULT, 200, WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT},
+      {"default y", 10, WINDOW_POS_DEFAULT, WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT},
+      {"window-centred keeps the default value", WINDOW_POS_DEFAULT, 200, WINDOW_FLAG_WINDOW_CENTERED | WS_POPUP,
+       WINDOW_POS_DEFAULT, 200},
+      {"window-centred keeps x and y", 30, 40, WINDOW_FLAG_WINDOW_CENTERED | WS_POPUP, 30, 40},
+      {"screen-centred", WINDOW_POS_DEFAULT, WINDOW_POS_DEFAULT, WINDOW_FLAG_SCREEN_CENTERED | WS_POPUP,
+       (screenWidth - 100) / 2, (screenHeight - 60) / 2},
+  };
+  // A thread of its own has no active window.
+  std::vector<WindowPlacement> placements;
+  bool activeWindowSeen = false;
+  std::thread([&] {
+    activeWindowSeen = GetActiveWindow() != nullptr;
+    for (const Case &c : cases)
+      placements.push_back(WindowPlacementCompute(c.x, c.y, 100, 60, c.flags, WindowStyleFromFlags(c.flags)));
+  }).join();
+  ASSERT_FALSE(activeWindowSeen);
+  for (size_t i = 0; i < placements.size(); ++i) {
+    SCOPED_TRACE(cases[i].name);
+    EXPECT_EQ(placements[i].x, cases[i].placedX);
+    EXPECT_EQ(placements[i].y, cases[i].placedY);
+    EXPECT_EQ(placements[i].width, 100);
+    EXPECT_EQ(placements[i].height, 60);
   }
 }
 

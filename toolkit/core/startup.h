@@ -4,7 +4,7 @@
 
 extern HINSTANCE ModuleInstance;
 
-// Steps 1-8 of the entry: heap, start-up, ApplicationMain, shutdown, exit 0.
+// The program's entry: heap, start-up, ApplicationMain, shutdown, exit 0.
 [[noreturn]] void ProgramEntry();
 void ToolkitStartup();
 void ToolkitShutdown();

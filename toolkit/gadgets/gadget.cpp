@@ -18,12 +18,16 @@ CRITICAL_SECTION BrushCacheLock;
 
 enum : int32_t { GADGET_REGISTRY_GROWTH = 50, GADGET_CONTAINER_STACK_CAPACITY = 10 };
 
-static void GadgetListStateInitialise(void *record) {
-  GadgetListState *state = static_cast<GadgetListState *>(record);
+void GadgetStackCreate(GadgetListState *state) {
   state->stackBuffer =
       static_cast<HWND *>(HeapAlloc(ProgramHeap, HEAP_ZERO_MEMORY, GADGET_CONTAINER_STACK_CAPACITY * sizeof(HWND)));
   state->stackDepth = 0;
-  state->stackCapacity = GADGET_CONTAINER_STACK_CAPACITY;
+  state->stackCapacity = state->stackBuffer ? GADGET_CONTAINER_STACK_CAPACITY : 0;
+}
+
+static void GadgetListStateInitialise(void *record) {
+  GadgetListState *state = static_cast<GadgetListState *>(record);
+  GadgetStackCreate(state);
   state->currentFont = GadgetLibraryFont;
 }
 

@@ -76,6 +76,10 @@ struct GadgetListState {
   HWND auxiliaryWindow;
 };
 
+// A fresh container stack for the state: 10 zero entries, depth 0 (capacity
+// 0 when the memory cannot be had).
+void GadgetStackCreate(GadgetListState *state);
+
 // "QX_ID": the gadget number on every registered control.
 #define GADGET_ID_PROPERTY "QX_ID"
 

@@ -1,7 +1,6 @@
 #include "toolkit/gadgets/list_view.h"
 
-#include "toolkit/core/library_state.h"
-#include "toolkit/core/startup.h"
+#include "toolkit/gadgets/gadget_create.h"
 #include "toolkit/gadgets/list_view_internal.h"
 #include "toolkit/gadgets/theme_check.h"
 
@@ -43,8 +42,6 @@ static void ListViewFillOps() {
 
 HWND ListViewCreate(ObjectId number, int32_t x, int32_t y, int32_t width, int32_t height, const char *title,
                     int32_t titleWidth, uint32_t flags) {
-  GadgetListState *state = static_cast<GadgetListState *>(LibraryStateGet(GadgetListStateRecord));
-
   DWORD style = flags | WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_SHAREIMAGELISTS | LVS_REPORT;
   if (flags & LISTVIEW_FLAG_MULTISELECT)
     style &= ~static_cast<DWORD>(LVS_SINGLESEL);
@@ -59,8 +56,8 @@ HWND ListViewCreate(ObjectId number, int32_t x, int32_t y, int32_t width, int32_
   if (flags & LISTVIEW_FLAG_CHECKBOXES)
     extendedStyle |= LVS_EX_CHECKBOXES;
 
-  HWND control = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, nullptr, style, x, y, width, height,
-                                 state->currentGadgetList, nullptr, ModuleInstance, nullptr);
+  const GadgetControlShape shape = {WS_EX_CLIENTEDGE, WC_LISTVIEWA, style, nullptr, 0};
+  HWND control = GadgetControlCreate(&shape, x, y, width, height);
   if (!control)
     return nullptr;
 
@@ -77,11 +74,9 @@ HWND ListViewCreate(ObjectId number, int32_t x, int32_t y, int32_t width, int32_
   ListViewClassProc = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListViewWindowProc)));
 
-  GadgetRecord *gadget = static_cast<GadgetRecord *>(RegistryAllocate(GadgetRegistry, number));
-  if (!gadget) {
-    DestroyWindow(control);
+  GadgetRecord *gadget = GadgetSlotTake(number, control);
+  if (!gadget)
     return nullptr;
-  }
   gadget->typeData[LISTVIEW_LINE_COLOR] = -1;
   if (flags & LISTVIEW_FLAG_GRIDLINES)
     gadget->typeData[LISTVIEW_FLAGS] |= LISTVIEW_RECORD_GRIDLINES;

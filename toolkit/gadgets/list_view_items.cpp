@@ -1,5 +1,6 @@
 // Rows: adding (one text split at line feeds into the column texts),
 // removing, clearing and counting.
+#include <climits>
 #include <cstring>
 
 #include "toolkit/core/program_heap.h"
@@ -59,14 +60,13 @@ static char *ListViewCopyText(const char *text, char **copy, char **rest) {
 int32_t ListViewAddItem(GadgetRecord *gadget, int32_t position, const char *text, int32_t) {
   HWND control = gadget->window;
   ListViewRedrawHold(control);
-  if (position == -1)
-    position = ListViewRowCount(control);
-
   char *copy;
   char *rest;
   LVITEMA item = {};
   item.mask = LVIF_TEXT | LVIF_PARAM;
-  item.iItem = position;
+  // The control appends a row inserted beyond its last one, so appending
+  // needs no count: one message less for every row of a load.
+  item.iItem = position == -1 ? INT_MAX : position;
   item.pszText = ListViewCopyText(text, &copy, &rest);
   ListViewRaiseLongest(gadget, item.pszText);
   int32_t row = static_cast<int32_t>(SendMessageA(control, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));

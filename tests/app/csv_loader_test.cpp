@@ -8,6 +8,7 @@
 #include "app/app_state.h"
 #include "app/csv_loader.h"
 #include "tests/app/fake_list_and_message.h"
+#include "tests/support/read_only.h"
 #include "tests/support/temp_files.h"
 #include "toolkit/strings/string_engine.h"
 
@@ -124,12 +125,7 @@ TEST_F(CsvLoaderTest, PathThatCannotBeOpenedLeavesTheListEmptyWithoutMessage) {
 TEST_F(CsvLoaderTest, ReadOnlyFileIsRefused) {
   TempFile file(".csv", "a,b\n");
   file.MakeReadOnly();
-  HANDLE probe = CreateFileA(file.path(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                             FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (probe != INVALID_HANDLE_VALUE) {
-    CloseHandle(probe);
-    GTEST_SKIP() << "this platform lets the process write to a read-only file (Wine run as root)";
-  }
+  SKIP_UNLESS_READ_ONLY_ENFORCED(file.path());
   LoadCsvFile(file.path(), ",");
   EXPECT_TRUE(Fake.rows.empty());
   EXPECT_EQ(Fake.messageCount, 0);

@@ -12,6 +12,7 @@
 
 #include "app/app_state.h"
 #include "app/driver/remote_viewer.h"
+#include "tests/support/read_only.h"
 #include "tests/support/temp_files.h"
 
 namespace {
@@ -178,12 +179,7 @@ TEST_F(ViewerTest, CloseBoxEndsTheProgram) {
 TEST_F(ViewerTest, ReadOnlyFileGivesAnEmptyListAndNoMessage) {
   TempFile readOnly(".csv", "a,b\n");
   readOnly.MakeReadOnly();
-  HANDLE probe = CreateFileA(readOnly.path(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                             FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (probe != INVALID_HANDLE_VALUE) {
-    CloseHandle(probe);
-    GTEST_SKIP() << "this platform lets the process write to a read-only file (Wine run as root)";
-  }
+  SKIP_UNLESS_READ_ONLY_ENFORCED(readOnly.path());
   TempFile oneRow(".csv", "x\n");
   ASSERT_EQ(Load(oneRow), "1 Zeilen gelesen !");
   RemoteClick(Gadget(GADGET_START));

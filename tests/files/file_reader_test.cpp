@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/read_only.h"
 #include "tests/support/temp_files.h"
 #include "toolkit/files/file_reader.h"
 #include "toolkit/strings/string_engine.h"
@@ -198,12 +199,7 @@ TEST(FileOpening, CreationReuseAndSharing) {
 TEST(FileOpening, ReadOnlyFileIsRefused) {
   TempFile file(".csv", "a\n");
   file.MakeReadOnly();
-  HANDLE probe = CreateFileA(file.path(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                             FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (probe != INVALID_HANDLE_VALUE) {
-    CloseHandle(probe);
-    GTEST_SKIP() << "this user may write to read-only files (Wine as root ignores the read-only attribute)";
-  }
+  SKIP_UNLESS_READ_ONLY_ENFORCED(file.path());
   TempFile other(".csv", "b\n");
   ASSERT_NE(FileOpen(0, other.path()), nullptr);
   EXPECT_EQ(FileOpen(0, file.path()), nullptr);

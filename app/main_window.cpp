@@ -4,11 +4,11 @@
 
 #include "app/app_state.h"
 #include "app/csv_loader.h"
-#include "toolkit/core/startup.h"
 #include "toolkit/gadgets/gadget_items.h"
 #include "toolkit/gadgets/list_view.h"
 #include "toolkit/gadgets/simple_gadgets.h"
 #include "toolkit/requesters/requester_calls.h"
+#include "toolkit/startup/program_entry.h"
 #include "toolkit/strings/string_engine.h"
 #include "toolkit/windows/event.h"
 #include "toolkit/windows/window.h"

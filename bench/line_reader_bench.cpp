@@ -13,6 +13,7 @@
 
 #include "toolkit/core/program_heap.h"
 #include "toolkit/files/file_reader.h"
+#include "toolkit/startup/toolkit_startup.h"
 #include "toolkit/strings/string_engine.h"
 #include "toolkit/strings/string_functions.h"
 
@@ -154,9 +155,8 @@ private:
 } // namespace
 
 int main(int argc, char **argv) {
-  ProgramHeap = HeapCreate(0, 4096, 0);
-  StringEngineInit();
-  FileLibraryStartup();
+  ProgramHeapCreate();
+  ToolkitStartup();
   CsvGenerate();
   LongLineGenerate(LINE_8MB_PATH, 8 * MEGABYTE);
   LongLineGenerate(LINE_64MB_PATH, 64 * MEGABYTE);
@@ -166,6 +166,6 @@ int main(int argc, char **argv) {
   benchmark::RunSpecifiedBenchmarks(&reporter);
   reporter.RatioPrint("ours/getline", "BM_CsvOurs", "BM_CsvGetline", "<= 2");
   reporter.RatioPrint("64MB/8MB", "BM_Line64MB", "BM_Line8MB", "<= 10");
-  FileLibraryShutdown();
+  ToolkitShutdown();
   return 0;
 }

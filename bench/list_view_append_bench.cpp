@@ -17,11 +17,12 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "toolkit/core/module_instance.h"
 #include "toolkit/core/program_heap.h"
-#include "toolkit/core/startup.h"
 #include "toolkit/gadgets/gadget.h"
 #include "toolkit/gadgets/gadget_items.h"
 #include "toolkit/gadgets/list_view.h"
+#include "toolkit/startup/toolkit_startup.h"
 #include "toolkit/windows/event.h"
 #include "toolkit/windows/window.h"
 
@@ -220,7 +221,7 @@ int main(int argc, char **argv) {
     sizes = {100000, 1000000};
 
   ModuleInstance = GetModuleHandleA(nullptr);
-  ProgramHeap = HeapCreate(0, 4096, 0);
+  ProgramHeapCreate();
   ToolkitStartup();
   HWND window = WindowOpen(0, 0, 0, 800, 310, "list_view_append_bench", WINDOW_FLAG_SCREEN_CENTERED);
   if (!window) {

@@ -4,16 +4,14 @@
 #include <cstdlib>
 
 #include "toolkit/core/program_heap.h"
-#include "toolkit/files/file_reader.h"
-#include "toolkit/strings/string_engine.h"
+#include "toolkit/startup/toolkit_startup.h"
 
 void FuzzCoreStart() {
   if (ProgramHeap) {
     return;
   }
-  ProgramHeap = HeapCreate(0, 4096, 0);
-  StringEngineInit();
-  FileLibraryStartup();
+  ProgramHeapCreate();
+  ToolkitStartup();
 }
 
 void FuzzCheckFailed(const char *condition, const char *file, int line) {

@@ -1,22 +1,20 @@
 // Test executables of the portable core start its heaps and libraries once,
-// as the program's start-up does, and shut file input down after the last test.
+// as the program's start-up does, and shut them down after the last test.
 #include <gtest/gtest.h>
 
 #include "toolkit/core/program_heap.h"
-#include "toolkit/files/file_reader.h"
-#include "toolkit/strings/string_engine.h"
+#include "toolkit/startup/toolkit_startup.h"
 
 namespace {
 
 class PortableEnvironment : public testing::Environment {
 public:
   void SetUp() override {
-    ProgramHeap = HeapCreate(0, 4096, 0);
-    StringEngineInit();
-    FileLibraryStartup();
+    ProgramHeapCreate();
+    ToolkitStartup();
   }
   void TearDown() override {
-    FileLibraryShutdown();
+    ToolkitShutdown();
     HeapDestroy(ProgramHeap);
     ProgramHeap = nullptr;
   }

@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "toolkit/core/module_instance.h"
 #include "toolkit/core/program_heap.h"
-#include "toolkit/core/startup.h"
+#include "toolkit/startup/toolkit_startup.h"
 
 void PumpPendingMessages() {
   MSG message;
@@ -16,7 +17,7 @@ void PumpPendingMessages() {
 int main(int argc, char **argv) {
   testing::InitGoogleTest(&argc, argv);
   ModuleInstance = GetModuleHandleA(nullptr);
-  ProgramHeap = HeapCreate(0, 4096, 0);
+  ProgramHeapCreate();
   ToolkitStartup();
   int result = RUN_ALL_TESTS();
   ToolkitShutdown();

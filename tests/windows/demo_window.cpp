@@ -2,8 +2,8 @@
 // it receives in its title; "Close" or the close box ends it.
 #include <cstdio>
 
-#include "toolkit/core/startup.h"
 #include "toolkit/gadgets/simple_gadgets.h"
+#include "toolkit/startup/program_entry.h"
 #include "toolkit/windows/event.h"
 #include "toolkit/windows/window.h"
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "tests/windows/window_test_support.h"
-#include "toolkit/core/startup.h"
+#include "toolkit/core/module_instance.h"
 #include "toolkit/gadgets/gadget.h"
 #include "toolkit/gadgets/simple_gadgets.h"
 #include "toolkit/windows/gadget_list.h"

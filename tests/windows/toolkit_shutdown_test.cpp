@@ -6,10 +6,11 @@
 #include <vector>
 
 #include "tests/windows/window_test_support.h"
-#include "toolkit/core/startup.h"
+#include "toolkit/core/module_instance.h"
 #include "toolkit/files/file_reader.h"
 #include "toolkit/gadgets/gadget.h"
 #include "toolkit/gadgets/simple_gadgets.h"
+#include "toolkit/startup/toolkit_startup.h"
 
 namespace {
 std::vector<std::string> shutdownLog;

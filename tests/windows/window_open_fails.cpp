@@ -1,6 +1,7 @@
 // A program whose window cannot be opened: the toolkit still shuts down and
 // the process reports success. Any other exit code names the check that failed.
-#include "toolkit/core/startup.h"
+#include "toolkit/core/module_instance.h"
+#include "toolkit/startup/program_entry.h"
 #include "toolkit/windows/window.h"
 
 void ApplicationMain() {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "tests/windows/window_test_support.h"
-#include "toolkit/core/startup.h"
+#include "toolkit/core/module_instance.h"
 #include "toolkit/windows/gadget_list.h"
 #include "toolkit/windows/window_style.h"
 

@@ -6,7 +6,7 @@
 
 #include <commctrl.h>
 
-#include "toolkit/core/startup.h"
+#include "toolkit/core/module_instance.h"
 #include "toolkit/gadgets/gadget.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "toolkit/core/startup.h"
+#include "toolkit/core/module_instance.h"
 
 std::vector<int32_t> EventWaitUntilIdle() {
   std::vector<int32_t> codes;

@@ -1,3 +1,8 @@
 #include "toolkit/core/program_heap.h"
 
 HANDLE ProgramHeap = nullptr;
+
+bool ProgramHeapCreate() {
+  ProgramHeap = HeapCreate(0, 4096, 0);
+  return ProgramHeap != nullptr;
+}

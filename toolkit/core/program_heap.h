@@ -3,3 +3,7 @@
 #include <windows.h>
 
 extern HANDLE ProgramHeap;
+
+// Creates ProgramHeap (serialised, 4096 bytes to start, no limit); false when
+// the platform refuses.
+bool ProgramHeapCreate();

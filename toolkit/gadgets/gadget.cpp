@@ -2,11 +2,9 @@
 // window procedure and the common creation steps.
 #include "toolkit/gadgets/gadget.h"
 
-#include <commctrl.h>
-
 #include "toolkit/core/library_state.h"
+#include "toolkit/core/module_instance.h"
 #include "toolkit/core/program_heap.h"
-#include "toolkit/core/startup.h"
 #include "toolkit/gadgets/gadget_create.h"
 #include "toolkit/windows/event.h"
 #include "toolkit/windows/window.h"
@@ -37,10 +35,6 @@ void GadgetLibraryStartup() {
   GadgetRegistry = RegistryCreate(sizeof(GadgetRecord), GADGET_REGISTRY_GROWTH, GadgetFree);
   GadgetListStateRecord =
       static_cast<GadgetListState *>(LibraryStateCreate(sizeof(GadgetListState), GadgetListStateInitialise));
-  INITCOMMONCONTROLSEX controls;
-  controls.dwSize = sizeof(controls);
-  controls.dwICC = ICC_TAB_CLASSES | ICC_HOTKEY_CLASS | ICC_DATE_CLASSES | ICC_USEREX_CLASSES | ICC_INTERNET_CLASSES;
-  InitCommonControlsEx(&controls);
 }
 
 void GadgetLibraryShutdown() {

@@ -6,8 +6,8 @@
 
 #include "toolkit/core/heap_list.h"
 #include "toolkit/core/library_state.h"
+#include "toolkit/core/module_instance.h"
 #include "toolkit/core/program_heap.h"
-#include "toolkit/core/startup.h"
 #include "toolkit/gadgets/gadget.h"
 
 namespace {

@@ -3,8 +3,8 @@
 
 #include <cstdio>
 
+#include "toolkit/core/module_instance.h"
 #include "toolkit/core/program_heap.h"
-#include "toolkit/core/startup.h"
 #include "toolkit/windows/event.h"
 #include "toolkit/windows/gadget_list.h"
 #include "toolkit/windows/window_lookup.h"

@@ -2,7 +2,7 @@
 #include "toolkit/windows/window.h"
 
 #include "toolkit/core/library_state.h"
-#include "toolkit/core/startup.h"
+#include "toolkit/core/module_instance.h"
 #include "toolkit/windows/event.h"
 #include "toolkit/windows/sizing.h"
 

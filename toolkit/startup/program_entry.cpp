@@ -1,13 +1,16 @@
 // The program's entry: heap, toolkit start-up, the application, shutdown.
+#include "toolkit/startup/program_entry.h"
+
+#include "toolkit/core/module_instance.h"
 #include "toolkit/core/program_heap.h"
-#include "toolkit/core/startup.h"
+#include "toolkit/startup/toolkit_startup.h"
 
 void ProgramEntry() {
   ModuleInstance = GetModuleHandleA(nullptr);
-  ProgramHeap = HeapCreate(0, 4096, 0);
   // Every record lives in this heap: without it nothing could start.
-  if (ProgramHeap == nullptr)
+  if (!ProgramHeapCreate()) {
     ExitProcess(1);
+  }
   ToolkitStartup();
   ApplicationMain();
   ToolkitShutdown();

@@ -1,0 +1,3 @@
+#include "toolkit/core/module_instance.h"
+
+HINSTANCE ModuleInstance;

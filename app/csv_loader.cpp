@@ -3,9 +3,9 @@
 #include "app/csv_loader.h"
 
 #include "app/app_state.h"
+#include "app/loader_calls.h"
+#include "app/viewer_numbers.h"
 #include "toolkit/files/file_reader.h"
-#include "toolkit/gadgets/gadget_items.h"
-#include "toolkit/requesters/requester_calls.h"
 #include "toolkit/strings/string_engine.h"
 #include "toolkit/strings/string_functions.h"
 

@@ -4,6 +4,7 @@
 
 #include "app/app_state.h"
 #include "app/csv_loader.h"
+#include "app/viewer_numbers.h"
 #include "toolkit/gadgets/gadget_items.h"
 #include "toolkit/gadgets/list_view.h"
 #include "toolkit/gadgets/simple_gadgets.h"

@@ -20,8 +20,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/app_state.h"
-#include "app/driver/remote_viewer.h"
+#include "app/viewer_numbers.h"
+#include "tools/driver/remote_viewer.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <commctrl.h>
 #include <psapi.h>
 
-#include "app/app_state.h"
-#include "app/driver/remote_viewer.h"
+#include "app/viewer_numbers.h"
+#include "tools/driver/remote_viewer.h"
 #include "tests/support/read_only.h"
 #include "tests/support/temp_files.h"
 

@@ -2,8 +2,7 @@
 
 #include <cstring>
 
-#include "toolkit/gadgets/gadget_items.h"
-#include "toolkit/requesters/requester_calls.h"
+#include "app/loader_calls.h"
 #include "toolkit/strings/string_engine.h"
 
 FakeListAndMessage Fake;

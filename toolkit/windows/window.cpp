@@ -7,6 +7,7 @@
 #include "toolkit/core/program_heap.h"
 #include "toolkit/windows/event.h"
 #include "toolkit/windows/gadget_list.h"
+#include "toolkit/windows/window_class.h"
 #include "toolkit/windows/window_lookup.h"
 #include "toolkit/windows/window_style.h"
 
@@ -14,7 +15,7 @@ namespace {
 const int CLASS_NAME_SIZE = 256;
 
 void WindowClassName(char (&name)[CLASS_NAME_SIZE], ObjectId number) {
-  snprintf(name, sizeof name, "WindowClass_%d", (int)number);
+  snprintf(name, sizeof name, WINDOW_CLASS_NAME_FORMAT, static_cast<int>(number));
 }
 
 void WindowClassRegister(const char *name) {

@@ -8,8 +8,8 @@
 #include <string>
 #include <windows.h>
 
-#include "app/app_state.h"
-#include "app/driver/remote_viewer.h"
+#include "app/viewer_numbers.h"
+#include "tools/driver/remote_viewer.h"
 
 static const DWORD DEMO_WAIT_MS = 30000;
 // Gives the person watching (and the screen) time to follow each step.

@@ -10,7 +10,7 @@
 
 struct RemoteViewer {
   PROCESS_INFORMATION process;
-  HWND window; // the viewer's main window, class "WindowClass_0"
+  HWND window; // the viewer's main window, found by its toolkit class
 };
 
 enum RemoteDialogKind { REMOTE_DIALOG_FILE, REMOTE_DIALOG_MESSAGE };

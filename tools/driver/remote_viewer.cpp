@@ -1,11 +1,13 @@
 // Cross-process driving of the viewer. Texts of another process's controls
 // travel in WM_GETTEXT and WM_SETTEXT, which the system carries across; list
 // records are placed in the viewer's memory and read back from there.
-#include "app/driver/remote_viewer.h"
+#include "tools/driver/remote_viewer.h"
 
 #include <commctrl.h>
+#include <cstdio>
 
-#include "app/app_state.h"
+#include "app/viewer_numbers.h"
+#include "toolkit/windows/window_class.h"
 
 static const DWORD REMOTE_POLL_MS = 10;
 static const DWORD REMOTE_SEND_TIMEOUT_MS = 20000;
@@ -70,10 +72,12 @@ int32_t RemoteViewerStart(RemoteViewer *viewer, const std::string &exePath, DWOR
                       &viewer->process)) {
     return 0;
   }
+  char windowClass[32];
+  std::snprintf(windowClass, sizeof windowClass, WINDOW_CLASS_NAME_FORMAT, static_cast<int>(WINDOW_MAIN));
   for (DWORD waited = 0; waited < timeoutMs; waited += REMOTE_POLL_MS) {
     // The window shows before its gadgets exist; the last one made is the
     // separator field, and then the viewer waits for its first event.
-    viewer->window = RemoteFindWindow(viewer->process.dwProcessId, "WindowClass_0", -1);
+    viewer->window = RemoteFindWindow(viewer->process.dwProcessId, windowClass, -1);
     if (viewer->window && GetDlgItem(viewer->window, GADGET_SEPARATOR_FIELD)) {
       return WaitForInputIdle(viewer->process.hProcess, timeoutMs - waited) == 0;
     }

@@ -1,19 +1,25 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstring>
 #include <string>
+
+#include "tests/support/scoped_value.h"
 
 #include "toolkit/strings/string_engine.h"
 #include "toolkit/strings/string_functions.h"
 
 namespace {
 
-// Tests that count on the initial capacity start the engine afresh.
+// Tests that count on the initial capacity start the engine afresh, and leave
+// a fresh one behind, whatever heap they put in place.
 class FreshStringEngine : public testing::Test {
 protected:
   void SetUp() override {
     HeapDestroy(StringHeap);
     StringEngineInit();
   }
+  void TearDown() override { SetUp(); }
 };
 
 TEST(StringVariables, EmptyNullAndReuse) {
@@ -48,13 +54,42 @@ TEST(StringVariables, EmptyNullAndReuse) {
 TEST_F(FreshStringEngine, GrowthFigures) {
   EXPECT_EQ(ScratchCapacity, 16);
   EXPECT_EQ(HeapSize(StringHeap, HEAP_NO_SERIALIZE, ScratchBuffer), 16u);
-  ScratchReserve(11, 0);
-  EXPECT_EQ(ScratchCapacity, 16);
-  ScratchSetPos(0);
-  ScratchReserve(12, 0);
-  EXPECT_EQ(ScratchCapacity, 16396);
+  // Growth is decided on the larger of ScratchPos and pos.
+  struct Case {
+    int32_t scratchPos, pos, length, capacity;
+  };
+  const Case cases[] = {{0, 0, 11, 16}, {0, 8, 4, 16396}, {8, 0, 4, 16396}, {0, 0, 12, 16396}};
+  for (const Case &c : cases) {
+    HeapDestroy(StringHeap);
+    StringEngineInit();
+    ScratchPos = c.scratchPos;
+    ScratchReserve(c.length, c.pos);
+    EXPECT_EQ(ScratchCapacity, c.capacity) << c.scratchPos << " " << c.pos << " " << c.length;
+    EXPECT_EQ(ScratchPos, c.pos + c.length);
+  }
   EXPECT_EQ(HeapSize(StringHeap, HEAP_NO_SERIALIZE, ScratchBuffer), 16401u);
   ScratchSetPos(0);
+}
+
+// A heap with room for the exact need of a growth but not for the doubled
+// block: the buffer grows to the need, and only when even that is refused
+// does the engine give up, after its handler has run.
+TEST_F(FreshStringEngine, GrowthFallsBackToTheExactNeed) {
+  HeapDestroy(StringHeap);
+  StringHeap = HeapCreate(HEAP_NO_SERIALIZE, 0, 56 * 1024);
+  ScratchBuffer = static_cast<char *>(HeapAlloc(StringHeap, HEAP_NO_SERIALIZE, 16));
+  ASSERT_NE(ScratchBuffer, nullptr);
+  ScratchCapacity = 16;
+  std::memset(ScratchReserve(16384, 0), 'a', 16384);
+  ASSERT_EQ(ScratchCapacity, 32768);
+  // Doubled: 65536; needed: 32768 + 16384.
+  ScratchReserve(32768 - 16384, 16384);
+  EXPECT_EQ(ScratchCapacity, 49152);
+  EXPECT_EQ(std::string(ScratchBuffer, 16384), std::string(16384, 'a'));
+#if GTEST_HAS_DEATH_TEST
+  ScopedValue<StorageExhaustedHandler> handler(StringStorageExhaustedHandler, [] { std::fputs("exhausted", stderr); });
+  EXPECT_DEATH(ScratchReserve(16384, ScratchPos), "exhausted");
+#endif
 }
 
 TEST_F(FreshStringEngine, GrowthKeepsTextAndIsGeometric) {
@@ -96,7 +131,8 @@ TEST(ScratchBuffer, ContainsAndPositions) {
   EXPECT_EQ(ScratchContains(ScratchAt(0)), 1);
   EXPECT_EQ(ScratchContains("abc"), 0);
   EXPECT_EQ(ScratchContains(nullptr), 0);
-  StrAppendScratch(nullptr);
+  *ScratchAt(ScratchPos) = 'x';
+  StrAppendScratch(nullptr); // only writes its NUL
   EXPECT_EQ(ScratchPos, pos + 3);
   EXPECT_STREQ(ScratchAt(pos), "abc");
   ScratchSetPos(pos);

@@ -8,6 +8,7 @@ HANDLE StringHeap = nullptr;
 char *ScratchBuffer = nullptr;
 int32_t ScratchPos = 0;
 int32_t ScratchCapacity = 0;
+StorageExhaustedHandler StringStorageExhaustedHandler = nullptr;
 
 namespace {
 
@@ -38,24 +39,38 @@ char *StringBlockFit(StringVar *variable, int32_t length) {
   return *variable;
 }
 
+bool ScratchResize(int64_t capacity) {
+  void *block =
+      HeapReAlloc(StringHeap, HEAP_NO_SERIALIZE, ScratchBuffer, static_cast<SIZE_T>(capacity) + STRING_BLOCK_EXTRA);
+  if (!block) {
+    return false;
+  }
+  ScratchBuffer = static_cast<char *>(block);
+  ScratchCapacity = static_cast<int32_t>(capacity);
+  return true;
+}
+
+// Doubling keeps repeated growth linear; when memory is short, the exact need
+// (the end plus the growth margin) may still fit where the doubled block does
+// not, so only its refusal ends the program.
 void ScratchGrow(int64_t end) {
   int64_t needed = end + SCRATCH_GROWTH_MARGIN;
   if (needed > STRING_LENGTH_MAX) {
     StringStorageExhausted();
   }
-  int64_t capacity = std::min(std::max(needed, 2 * static_cast<int64_t>(ScratchCapacity)), STRING_LENGTH_MAX);
-  void *block =
-      HeapReAlloc(StringHeap, HEAP_NO_SERIALIZE, ScratchBuffer, static_cast<SIZE_T>(capacity) + STRING_BLOCK_EXTRA);
-  if (!block) {
-    StringStorageExhausted();
+  int64_t doubled = std::min(2 * static_cast<int64_t>(ScratchCapacity), STRING_LENGTH_MAX);
+  if ((doubled > needed && ScratchResize(doubled)) || ScratchResize(needed)) {
+    return;
   }
-  ScratchBuffer = static_cast<char *>(block);
-  ScratchCapacity = static_cast<int32_t>(capacity);
+  StringStorageExhausted();
 }
 
 } // namespace
 
 void StringStorageExhausted() {
+  if (StringStorageExhaustedHandler) {
+    StringStorageExhaustedHandler();
+  }
   std::abort();
 }
 

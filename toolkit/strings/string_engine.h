@@ -21,13 +21,19 @@ void StrAppendScratch(const char *text);
 void StrFree(char *text);
 
 // When the buffer has to grow it at least doubles, so that building a text of
-// many megabytes by repeated reservations stays linear.
+// many megabytes by repeated reservations stays linear; where the doubled
+// block cannot be had it grows to exactly what the reservation needs.
 char *ScratchReserve(int32_t length, int32_t pos);
 void ScratchRelease(int32_t count);
 void ScratchSetPos(int32_t pos);
 int32_t ScratchContains(const char *text);
 // The engine has no error results: when StringHeap cannot supply a block the
-// process ends here rather than write past a block that did not grow.
+// process ends here rather than write past a block that did not grow. It
+// first calls the handler, if one is installed: the Windows start-up installs
+// one that tells the user and ends the process itself; the core knows no
+// windows, so without a handler (or if it returns) the end is an abort.
+typedef void (*StorageExhaustedHandler)();
+extern StorageExhaustedHandler StringStorageExhaustedHandler;
 [[noreturn]] void StringStorageExhausted();
 
 // Address of an offset, formed right before use.

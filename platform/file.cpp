@@ -97,6 +97,26 @@ DWORD MissingFileError(const char *path) {
   return stat(directory.c_str(), &status) == 0 ? ERROR_FILE_NOT_FOUND : ERROR_PATH_NOT_FOUND;
 }
 
+// The base of a move, read without moving: a refused move leaves the file
+// position where it was, as on Windows.
+bool SeekBase(const OpenFile &file, DWORD moveMethod, int64_t *base) {
+  if (moveMethod == FILE_BEGIN) {
+    *base = 0;
+    return true;
+  }
+  if (moveMethod == FILE_CURRENT) {
+    off_t position = lseek(file.descriptor, 0, SEEK_CUR);
+    *base = position;
+    return position >= 0;
+  }
+  struct stat status;
+  if (fstat(file.descriptor, &status) != 0) {
+    return false;
+  }
+  *base = status.st_size;
+  return true;
+}
+
 thread_local DWORD lastError = ERROR_SUCCESS;
 
 } // namespace
@@ -202,17 +222,21 @@ DWORD WINAPI SetFilePointer(HANDLE handle, LONG distance, PLONG distanceHigh, DW
                      ? static_cast<int64_t>((static_cast<uint64_t>(static_cast<uint32_t>(*distanceHigh)) << 32) |
                                             static_cast<uint32_t>(distance))
                      : static_cast<int64_t>(distance);
-  if (moveMethod > FILE_END) {
+  int64_t base = 0;
+  if (moveMethod > FILE_END || !SeekBase(*file, moveMethod, &base)) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return INVALID_SET_FILE_POINTER;
   }
-  int whence = moveMethod == FILE_BEGIN ? SEEK_SET : moveMethod == FILE_CURRENT ? SEEK_CUR : SEEK_END;
-  off_t base = whence == SEEK_SET ? 0 : lseek(file->descriptor, 0, whence);
-  if (base < 0 || (move < 0 && base + move < 0)) {
+  if (move < 0 && base + move < 0) {
     SetLastError(ERROR_NEGATIVE_SEEK);
     return INVALID_SET_FILE_POINTER;
   }
-  off_t position = lseek(file->descriptor, base + move, SEEK_SET);
+  // A caller without a high part could not be told a position past 4 GiB.
+  if (!distanceHigh && base + move > static_cast<int64_t>(UINT32_MAX)) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return INVALID_SET_FILE_POINTER;
+  }
+  off_t position = lseek(file->descriptor, static_cast<off_t>(base + move), SEEK_SET);
   if (position < 0) {
     SetLastError(ErrorFromErrno(errno));
     return INVALID_SET_FILE_POINTER;

@@ -182,3 +182,25 @@ SIZE_T WINAPI HeapSize(HANDLE handle, DWORD flags, LPCVOID memory) {
   HeapGuard guard(heap, flags);
   return HeaderOf(memory)->size;
 }
+
+// Visits the heap's blocks, all of them busy: a freed block goes back to
+// malloc and leaves the heap.
+BOOL WINAPI HeapWalk(HANDLE handle, LPPROCESS_HEAP_ENTRY entry) {
+  Heap *heap = static_cast<Heap *>(handle);
+  if (!heap || !entry) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return FALSE;
+  }
+  HeapGuard guard(heap, 0);
+  BlockHeader *block = entry->lpData ? HeaderOf(entry->lpData)->next : heap->blocks.next;
+  if (block == &heap->blocks) {
+    SetLastError(ERROR_NO_MORE_ITEMS);
+    return FALSE;
+  }
+  entry->lpData = block + 1;
+  entry->cbData = static_cast<DWORD>(block->size);
+  entry->cbOverhead = static_cast<BYTE>(sizeof(BlockHeader));
+  entry->iRegionIndex = 0;
+  entry->wFlags = PROCESS_HEAP_ENTRY_BUSY;
+  return TRUE;
+}

@@ -31,6 +31,14 @@ typedef LONG *PLONG;
 struct SECURITY_ATTRIBUTES;
 typedef SECURITY_ATTRIBUTES *LPSECURITY_ATTRIBUTES;
 struct OVERLAPPED;
+// The fields of a heap walk's entry that a walker reads.
+typedef struct PROCESS_HEAP_ENTRY {
+  LPVOID lpData;
+  DWORD cbData;
+  BYTE cbOverhead;
+  BYTE iRegionIndex;
+  WORD wFlags;
+} PROCESS_HEAP_ENTRY, *LPPROCESS_HEAP_ENTRY;
 typedef OVERLAPPED *LPOVERLAPPED;
 
 #define TRUE 1
@@ -38,6 +46,7 @@ typedef OVERLAPPED *LPOVERLAPPED;
 
 #define HEAP_NO_SERIALIZE 0x00000001
 #define HEAP_ZERO_MEMORY 0x00000008
+#define PROCESS_HEAP_ENTRY_BUSY 0x0004
 
 #define GENERIC_READ 0x80000000u
 #define GENERIC_WRITE 0x40000000u
@@ -65,6 +74,7 @@ typedef OVERLAPPED *LPOVERLAPPED;
 #define ERROR_INVALID_PARAMETER 87
 #define ERROR_NEGATIVE_SEEK 131
 #define ERROR_ALREADY_EXISTS 183
+#define ERROR_NO_MORE_ITEMS 259
 
 HANDLE WINAPI HeapCreate(DWORD options, SIZE_T initialSize, SIZE_T maximumSize);
 BOOL WINAPI HeapDestroy(HANDLE heap);
@@ -72,6 +82,7 @@ LPVOID WINAPI HeapAlloc(HANDLE heap, DWORD flags, SIZE_T bytes);
 LPVOID WINAPI HeapReAlloc(HANDLE heap, DWORD flags, LPVOID memory, SIZE_T bytes);
 BOOL WINAPI HeapFree(HANDLE heap, DWORD flags, LPVOID memory);
 SIZE_T WINAPI HeapSize(HANDLE heap, DWORD flags, LPCVOID memory);
+BOOL WINAPI HeapWalk(HANDLE heap, LPPROCESS_HEAP_ENTRY entry);
 
 HANDLE WINAPI CreateFileA(LPCSTR path, DWORD access, DWORD shareMode, LPSECURITY_ATTRIBUTES security, DWORD disposition,
                           DWORD attributes, HANDLE templateFile);

@@ -2,8 +2,10 @@
 
 #include <vector>
 
+#include "tests/support/heap_use.h"
 #include "toolkit/core/heap_list.h"
 #include "toolkit/core/library_state.h"
+#include "toolkit/core/program_heap.h"
 
 namespace {
 
@@ -23,6 +25,7 @@ void *Add(HeapList &list, int32_t value) {
 }
 
 TEST(HeapList, AddAndRemoveKeepBothLinks) {
+  SIZE_T heapUse = HeapBytesInUse(ProgramHeap);
   HeapList list = {nullptr};
   EXPECT_EQ(HeapListNewest(&list), nullptr);
   void *first = Add(list, 1);
@@ -52,6 +55,8 @@ TEST(HeapList, AddAndRemoveKeepBothLinks) {
     payload = older;
   }
   EXPECT_EQ(list.head, nullptr);
+  // Every node went back to the heap.
+  EXPECT_EQ(HeapBytesInUse(ProgramHeap), heapUse);
 }
 
 int initialiserRuns;

@@ -56,6 +56,30 @@ TEST_F(Registry, GrowsByStepBeyondTheNumber) {
   ObjectRegistry *gadgets = RegistryCreate(sizeof(TestRecord), 50, nullptr);
   RegistryAllocate(gadgets, 60);
   EXPECT_EQ(gadgets->capacity, 110);
+
+  // The number equal to the capacity is the first one past the array (window
+  // and file 16, gadget 50): it must grow it, or the record lies outside.
+  for (int32_t step : {16, 50}) {
+    ObjectRegistry *kind = RegistryCreate(sizeof(TestRecord), step, nullptr);
+    TestRecord *record = static_cast<TestRecord *>(RegistryAllocate(kind, step));
+    ASSERT_NE(record, nullptr);
+    EXPECT_EQ(kind->capacity, 2 * step) << step;
+    *record = {1, step};
+    EXPECT_EQ(RegistryLookup(kind, step), record);
+  }
+}
+
+// The in-use marker is the whole first 32-bit field: a handle whose low byte
+// is 0 still marks its slot as in use.
+TEST_F(Registry, MarkerWithZeroLowByte) {
+  for (int32_t marker : {0x100, 0x10000, 0x1000000}) {
+    TestRecordCreate(2, 7)->marker = marker;
+    EXPECT_NE(RegistryLookup(testRegistry, 2), nullptr) << marker;
+    RegistryFirst(testRegistry);
+    ObjectId number = -1;
+    EXPECT_NE(RegistryNext(testRegistry, &number), nullptr) << marker;
+    EXPECT_EQ(number, 2);
+  }
 }
 
 TEST_F(Registry, ReusedNumberFreesTheOldObjectFirst) {

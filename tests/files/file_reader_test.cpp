@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
+#include "tests/support/heap_use.h"
 #include "tests/support/read_only.h"
+#include "tests/support/scoped_value.h"
 #include "tests/support/temp_files.h"
+#include "toolkit/core/program_heap.h"
 #include "toolkit/files/file_reader.h"
 #include "toolkit/strings/string_engine.h"
 
@@ -22,6 +26,9 @@ std::ostream &operator<<(std::ostream &out, const Line &line) {
 
 std::string LineRead(ObjectId number) {
   int32_t pos = ScratchPos;
+  // Stale text where the line goes: every line must end with its own NUL.
+  StrAppendScratch("stale");
+  ScratchPos = pos;
   FileReadLine(number, pos);
   std::string text(ScratchAt(pos));
   EXPECT_EQ(ScratchPos, pos + static_cast<int32_t>(text.size()));
@@ -74,8 +81,7 @@ TEST(FileLines, LineEnds) {
 }
 
 TEST(FileLines, WithoutBuffer) {
-  int32_t saved = FILE_BUFFER_SIZE;
-  FILE_BUFFER_SIZE = 0;
+  ScopedValue<int32_t> unbuffered(FILE_BUFFER_SIZE, 0);
   TempFile probe(".csv", "x");
   ASSERT_NE(FileOpen(2, probe.path()), nullptr);
   EXPECT_EQ(static_cast<FileRecord *>(RegistryLookup(FileRegistry, 2))->buffer, nullptr);
@@ -83,7 +89,29 @@ TEST(FileLines, WithoutBuffer) {
   for (const LineCase &c : LineEndCases(-1)) {
     EXPECT_EQ(LinesOf(c.contents), c.lines) << c.name;
   }
-  FILE_BUFFER_SIZE = saved;
+}
+
+// Without a buffer a byte is pushed back by moving the file position, which
+// must reach past 4 GiB as well.
+TEST(FileLines, PushBackPastFourGiB) {
+  ScopedValue<int32_t> unbuffered(FILE_BUFFER_SIZE, 0);
+  const int64_t offset = (int64_t{1} << 32) + 2;
+  TempFile file(".csv", "");
+  {
+    std::fstream stream(file.path(), std::ios::in | std::ios::out | std::ios::binary);
+    stream.seekp(offset);
+    stream << "a\rb\n";
+    ASSERT_TRUE(stream.good());
+  }
+  HANDLE handle = FileOpen(0, file.path());
+  ASSERT_NE(handle, nullptr);
+  LONG high = static_cast<LONG>(offset >> 32);
+  SetFilePointer(handle, static_cast<LONG>(offset & 0xFFFFFFFF), &high, FILE_BEGIN);
+  EXPECT_EQ(LineRead(0), "a");
+  EXPECT_EQ(FileAtEnd(0), 0);
+  EXPECT_EQ(LineRead(0), "b");
+  EXPECT_EQ(FileAtEnd(0), -1);
+  FileClose(0);
 }
 
 // A read the system refuses is the end of the file: the line ends with the
@@ -95,9 +123,8 @@ TEST(FileLines, FailedReadEndsTheFile) {
     int32_t end;
   };
   const Case cases[] = {{4, "c", 1}, {0, "", -1}};
-  int32_t saved = FILE_BUFFER_SIZE;
   for (const Case &c : cases) {
-    FILE_BUFFER_SIZE = c.bufferSize;
+    ScopedValue<int32_t> bufferSize(FILE_BUFFER_SIZE, c.bufferSize);
     TempFile file(".csv", "ab\ncdefgh\n");
     TempFile other(".csv", "");
     ASSERT_NE(FileOpen(0, file.path()), nullptr);
@@ -113,7 +140,6 @@ TEST(FileLines, FailedReadEndsTheFile) {
     EXPECT_EQ(FileAtEnd(0), c.end) << c.bufferSize;
     FileClose(0);
   }
-  FILE_BUFFER_SIZE = saved;
 }
 
 TEST(FileLines, BufferBoundaries) {
@@ -147,6 +173,18 @@ TEST(FileLines, LongLines) {
   EXPECT_EQ(ScratchPos, pos + 10000);
   ScratchSetPos(pos);
   FileClose(0);
+
+  // Each step is reserved at the end of the line so far, so that a fresh
+  // buffer grows to about the line, not to twice it.
+  HeapDestroy(StringHeap);
+  StringEngineInit();
+  file.Write(std::string(1000000, 'q'));
+  ASSERT_NE(FileOpen(0, file.path()), nullptr);
+  FileReadLine(0, 0);
+  EXPECT_EQ(ScratchPos, 1000000);
+  EXPECT_LT(ScratchCapacity, 1500000);
+  ScratchSetPos(0);
+  FileClose(0);
 }
 
 TEST(FileNumbers, NumbersWithoutFile) {
@@ -158,11 +196,14 @@ TEST(FileNumbers, NumbersWithoutFile) {
   TempFile file(".csv", "x\n");
   EXPECT_EQ(FileOpen(-1, file.path()), nullptr);
   EXPECT_EQ(FileOpen(INT32_MAX, file.path()), nullptr);
-  // A large number grows the registry and works like any other.
-  ASSERT_NE(FileOpen(40, file.path()), nullptr);
-  EXPECT_EQ(LineRead(40), "x");
-  EXPECT_EQ(FileAtEnd(40), 1);
-  FileClose(40);
+  // A number at or past the capacity grows the registry and works like any
+  // other.
+  for (ObjectId number : {16, 40}) {
+    ASSERT_NE(FileOpen(number, file.path()), nullptr);
+    EXPECT_EQ(LineRead(number), "x");
+    EXPECT_EQ(FileAtEnd(number), 1);
+    FileClose(number);
+  }
 }
 
 TEST(FileOpening, CreationReuseAndSharing) {
@@ -194,6 +235,19 @@ TEST(FileOpening, CreationReuseAndSharing) {
   EXPECT_EQ(RegistryLookup(FileRegistry, 5), nullptr);
   ASSERT_NE(FileOpen(1, shared.path()), nullptr);
   FileClose(1);
+}
+
+// Closing, and opening again under a number in use, give back what the open
+// took.
+TEST(FileOpening, CloseGivesBackWhatOpenTook) {
+  TempFile file(".csv", "a\n");
+  SIZE_T heapUse = HeapBytesInUse(ProgramHeap);
+  for (int round = 0; round < 3; round++) {
+    ASSERT_NE(FileOpen(0, file.path()), nullptr);
+    ASSERT_NE(FileOpen(0, file.path()), nullptr);
+    FileClose(0);
+  }
+  EXPECT_EQ(HeapBytesInUse(ProgramHeap), heapUse);
 }
 
 TEST(FileOpening, ReadOnlyFileIsRefused) {

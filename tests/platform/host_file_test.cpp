@@ -114,4 +114,45 @@ TEST(HostFiles, ReadingAndFilePointer) {
   CloseHandle(writer);
 }
 
+// What Windows refuses, refused the same way, and the position left where it
+// was: before the start, a bad method, and past 4 GiB without a high part.
+TEST(HostFiles, RefusedSeeksLeaveThePosition) {
+  struct Case {
+    int64_t start;
+    LONG distance;
+    bool withHigh;
+    LONG high;
+    DWORD method;
+    DWORD error;
+  };
+  const int64_t GIB3 = int64_t{3} << 30;
+  const Case cases[] = {
+      {3, -20, false, 0, FILE_END, ERROR_NEGATIVE_SEEK},
+      {3, -20, true, -1, FILE_END, ERROR_NEGATIVE_SEEK},
+      {3, -4, false, 0, FILE_CURRENT, ERROR_NEGATIVE_SEEK},
+      {3, 0, false, 0, FILE_END + 1, ERROR_INVALID_PARAMETER},
+      {GIB3, INT32_MAX, false, 0, FILE_CURRENT, ERROR_INVALID_PARAMETER},
+  };
+  TempFile file(".csv", "0123456789");
+  HANDLE handle = Open(file.path(), READ, FILE_SHARE_READ, OPEN_EXISTING);
+  auto position = [&]() {
+    LONG high = 0;
+    DWORD low = SetFilePointer(handle, 0, &high, FILE_CURRENT);
+    return static_cast<int64_t>((static_cast<uint64_t>(static_cast<uint32_t>(high)) << 32) | low);
+  };
+  for (const Case &c : cases) {
+    LONG startHigh = static_cast<LONG>(c.start >> 32);
+    SetFilePointer(handle, static_cast<LONG>(c.start & 0xFFFFFFFF), &startHigh, FILE_BEGIN);
+    LONG high = c.high;
+    EXPECT_EQ(SetFilePointer(handle, c.distance, c.withHigh ? &high : nullptr, c.method), INVALID_SET_FILE_POINTER);
+    EXPECT_EQ(GetLastError(), c.error) << c.start << " " << c.distance;
+    EXPECT_EQ(position(), c.start) << c.start << " " << c.distance;
+  }
+  // With a high part the same move is allowed.
+  LONG high = 0;
+  EXPECT_EQ(SetFilePointer(handle, INT32_MAX, &high, FILE_CURRENT), static_cast<DWORD>(GIB3 + INT32_MAX));
+  EXPECT_EQ(high, 1);
+  CloseHandle(handle);
+}
+
 } // namespace

@@ -49,12 +49,14 @@ int32_t FileNextByte(FileRecord *file, unsigned char *destination) {
 }
 
 // The byte just delivered is still in the buffer, or one byte behind the
-// file position.
+// file position. The move passes a high part: without one the system refuses
+// a position past 4 GiB, and the byte would be lost.
 void FilePushBack(FileRecord *file) {
   if (file->buffer) {
     file->unreadCount++;
   } else {
-    SetFilePointer(file->handle, -1, nullptr, FILE_CURRENT);
+    LONG high = -1;
+    SetFilePointer(file->handle, -1, &high, FILE_CURRENT);
   }
 }
 
@@ -110,11 +112,14 @@ void FileReadLine(ObjectId number, int32_t pos) {
   char *line = ScratchReserve(reserved, pos);
   FileRecord *file = static_cast<FileRecord *>(RegistryLookup(FileRegistry, number));
   int32_t length = 0;
-  // A full reservation grows by one step; the buffer may move.
+  // A full reservation grows by one step, reserved at its end: reserving the
+  // whole again at pos would ask the buffer for twice the line. The buffer
+  // may move; the text stays at pos.
   auto reservationGrowWhenFull = [&]() {
     if (length == reserved) {
+      ScratchReserve(FILE_LINE_STEP, pos + reserved);
       reserved += FILE_LINE_STEP;
-      line = ScratchReserve(reserved, pos);
+      line = ScratchAt(pos);
     }
   };
   while (file) {

@@ -68,10 +68,17 @@ int32_t FileCopyRun(FileRecord *file, char *destination, int32_t room) {
   }
   const unsigned char *next = file->buffer + (file->fillCount - file->unreadCount);
   int32_t limit = file->unreadCount < room ? file->unreadCount : room;
-  int32_t count = 0;
-  while (count < limit && next[count] != '\r' && next[count] != '\n' && next[count] != 0) {
-    count++;
+  // One library search per mark, each within what the one before left, runs
+  // several times faster over a long line than a test of every byte.
+  const unsigned char *stop = next + limit;
+  const unsigned char LINE_MARKS[] = {'\r', '\n', 0};
+  for (unsigned char mark : LINE_MARKS) {
+    const void *found = std::memchr(next, mark, static_cast<size_t>(stop - next));
+    if (found) {
+      stop = static_cast<const unsigned char *>(found);
+    }
   }
+  int32_t count = static_cast<int32_t>(stop - next);
   std::memcpy(destination, next, static_cast<size_t>(count));
   file->unreadCount -= count;
   return count;

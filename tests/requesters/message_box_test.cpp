@@ -4,6 +4,7 @@
 
 #include "tests/requesters/dialog_answer.h"
 #include "toolkit/requesters/requesters.h"
+#include "toolkit/startup/storage_message.h"
 
 namespace {
 
@@ -48,5 +49,26 @@ TEST(ShowMessage, PlacesTitleAndTextAndReturnsTheButtonPressed) {
     EXPECT_EQ(seen.text, test.text);
   }
 }
+
+#if GTEST_HAS_DEATH_TEST
+// Out of string storage the program says so, then ends with a non-zero code;
+// a box with other texts ends the child process with another code.
+TEST(ShowMessage, StorageExhaustedTellsTheUserAndEnds) {
+  auto exhaust = [] {
+    std::thread answer = DialogAnswerStart([](HWND box) {
+      BoxSeen seen;
+      seen.caption = WindowTextRead(box);
+      EnumChildWindows(box, StaticTextFind, reinterpret_cast<LPARAM>(&seen));
+      if (seen.caption != "Fehler !" || seen.text != "Zu wenig Speicher !") {
+        ExitProcess(2);
+      }
+      DialogButtonPress(box, IDOK);
+    });
+    answer.detach();
+    StorageExhaustedMessage();
+  };
+  EXPECT_EXIT(exhaust(), testing::ExitedWithCode(1), "");
+}
+#endif
 
 } // namespace

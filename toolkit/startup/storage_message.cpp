@@ -1,0 +1,9 @@
+#include "toolkit/startup/storage_message.h"
+
+#include "toolkit/requesters/requester_calls.h"
+
+void StorageExhaustedMessage() {
+  // The texts are constants: the string storage that ran out is not needed.
+  ShowMessage("Fehler !", "Zu wenig Speicher !", 0);
+  ExitProcess(EXIT_OUT_OF_MEMORY);
+}

@@ -1,18 +1,54 @@
 // A program whose window cannot be opened: the toolkit still shuts down and
-// the process reports success. Any other exit code names the check that failed.
+// the process reports success. Any other exit code names the check that failed;
+// the shutdown says that it ran by closing the file left open for it.
+#include <cstdio>
+
 #include "toolkit/core/module_instance.h"
+#include "toolkit/files/file_reader.h"
 #include "toolkit/startup/program_entry.h"
 #include "toolkit/windows/window.h"
 
+namespace {
+
+char leftOpenPath[MAX_PATH + 64];
+
+// The file registry's free callback for the rest of the run: shutdown closes
+// the file through it, removes the file and reports.
+void FileCloseReported(ObjectId number) {
+  if (RegistryLookup(FileRegistry, number)) {
+    FileClose(number);
+    DeleteFileA(leftOpenPath);
+    std::printf("file %d closed at shutdown\n", static_cast<int>(number));
+    std::fflush(stdout);
+  }
+}
+
+void FileLeaveOpen() {
+  char directory[MAX_PATH + 1];
+  GetTempPathA(sizeof directory, directory);
+  std::snprintf(leftOpenPath, sizeof leftOpenPath, "%scsvview-open-fails-%lu.csv", directory, GetCurrentProcessId());
+  CloseHandle(CreateFileA(leftOpenPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!FileOpen(0, leftOpenPath)) {
+    ExitProcess(4);
+  }
+  FileRegistry->freeCallback = FileCloseReported;
+}
+
+} // namespace
+
 void ApplicationMain() {
   // A child style without a parent is refused by the platform.
-  if (WindowOpen(0, 100, 100, 500, 400, "", WS_CHILD | WS_CAPTION) != nullptr)
+  if (WindowOpen(0, 100, 100, 500, 400, "", WS_CHILD | WS_CAPTION) != nullptr) {
     ExitProcess(1);
-  if (RegistryLookup(WindowRegistry, 0) != nullptr)
+  }
+  if (RegistryLookup(WindowRegistry, 0) != nullptr) {
     ExitProcess(2);
+  }
   WNDCLASSA info;
-  if (GetClassInfoA(ModuleInstance, "WindowClass_0", &info))
+  if (GetClassInfoA(ModuleInstance, "WindowClass_0", &info)) {
     ExitProcess(3);
+  }
+  FileLeaveOpen();
 }
 
 int main() {

@@ -300,14 +300,14 @@ TEST_F(GadgetWindowTest, PostedEventsReachTheOwnersQueue) {
   GadgetListSet(plain);
   HWND inner = ButtonCreate(31, 0, 0, 50, 20, "inner");
   GadgetListSet(window);
-  PumpPendingMessages();
+  EventDrain();
   GadgetPostEvent(inner, GADGET_EVENT_RIGHT_CLICK);
   MSG message;
   ASSERT_TRUE(PeekMessageA(&message, window, MSG_GADGET_EVENT, MSG_GADGET_EVENT, PM_NOREMOVE));
   EXPECT_EQ(message.wParam, 31u);
   EXPECT_EQ(message.lParam, GADGET_EVENT_RIGHT_CLICK);
-  std::vector<GadgetEvent> expected = {{31, GADGET_EVENT_RIGHT_CLICK}};
-  EXPECT_EQ(GadgetEventsDrain(), expected);
+  std::vector<DrainedEvent> expected = {GadgetEvent(31, GADGET_EVENT_RIGHT_CLICK)};
+  EXPECT_EQ(EventsOnly(EventDrain(), {EVENT_GADGET}), expected);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // Shared pieces of the gadget tests: a toolkit window to put gadgets on, the
-// record of a gadget number, and the gadget text as a std::string.
+// record of a gadget number, the gadget text as a std::string, and the
+// drained form of a gadget event.
 #pragma once
 #include <string>
 #include <vector>
@@ -7,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/toolkit_env.h"
+#include "tests/support/event_drain.h"
 #include "toolkit/gadgets/gadget.h"
 #include "toolkit/gadgets/simple_gadgets.h"
 #include "toolkit/strings/string_engine.h"
@@ -26,25 +27,9 @@ inline std::string GadgetText(ObjectId number) {
   return text;
 }
 
-struct GadgetEvent {
-  int32_t gadget;
-  int32_t type;
-  bool operator==(const GadgetEvent &other) const { return gadget == other.gadget && type == other.type; }
-};
-
-// Every EVENT_GADGET that EventWait hands out until the queue runs dry.
-inline std::vector<GadgetEvent> GadgetEventsDrain() {
-  std::vector<GadgetEvent> events;
-  for (int32_t round = 0; round < 500; round++) {
-    int32_t code = EventWait(100);
-    if (code == 0) {
-      break;
-    }
-    if (code == EVENT_GADGET) {
-      events.push_back({EventGadgetId(), EventStateRecord->snapshot.EventType});
-    }
-  }
-  return events;
+// The entry the event drain gives for an EVENT_GADGET.
+inline DrainedEvent GadgetEvent(int32_t gadget, int32_t type) {
+  return {EVENT_GADGET, gadget, type};
 }
 
 // Window 0, visible and current gadget list, opened for each test.
@@ -56,7 +41,7 @@ protected:
   }
   void TearDown() override {
     WindowClose(0);
-    PumpPendingMessages();
+    EventDrain();
   }
   HWND window = nullptr;
 };

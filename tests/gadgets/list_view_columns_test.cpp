@@ -123,8 +123,7 @@ TEST_F(ListViewTest, ViewModeAndColumnWidthAttributes) {
 namespace {
 // Blocks in use once every queued window event has been handed out.
 int32_t ProgramHeapBlocks() {
-  while (EventWait(0) != 0) {
-  }
+  EventDrain();
   PROCESS_HEAP_ENTRY entry = {};
   int32_t blocks = 0;
   while (HeapWalk(ProgramHeap, &entry))

@@ -23,41 +23,44 @@ RECT RowRect(HWND control, int32_t row) {
 TEST_F(ListViewTest, ClicksSelectionChangesAndDeselectionBecomeEvents) {
   for (const char *text : {"a\nb", "c\nd"})
     GadgetItemAdd(0, -1, text);
-  GadgetEventsDrain();
+  EventDrain();
 
   RECT row1 = RowRect(list, 1);
   ListClick(list, 50, (row1.top + row1.bottom) / 2);
-  EXPECT_EQ(GadgetEventsDrain(), (std::vector<GadgetEvent>{{0, GADGET_EVENT_CHANGE}, {0, GADGET_EVENT_LEFT_CLICK}}));
+  EXPECT_EQ(EventsOnly(EventDrain(), {EVENT_GADGET}),
+            (std::vector<DrainedEvent>{GadgetEvent(0, GADGET_EVENT_CHANGE), GadgetEvent(0, GADGET_EVENT_LEFT_CLICK)}));
   EXPECT_EQ(Ops()->GetState(Record()), 1);
   EXPECT_EQ(reinterpret_cast<INT_PTR>(GetPropA(list, "QX_LastSelected")), 1);
 
   // A click below the rows empties the selection: reported once as a change.
   ListClick(list, 50, 250);
-  EXPECT_EQ(GadgetEventsDrain(), (std::vector<GadgetEvent>{{0, GADGET_EVENT_CHANGE}, {0, GADGET_EVENT_LEFT_CLICK}}));
+  EXPECT_EQ(EventsOnly(EventDrain(), {EVENT_GADGET}),
+            (std::vector<DrainedEvent>{GadgetEvent(0, GADGET_EVENT_CHANGE), GadgetEvent(0, GADGET_EVENT_LEFT_CLICK)}));
   EXPECT_EQ(Ops()->GetState(Record()), -1);
   ListClick(list, 50, 250);
-  EXPECT_EQ(GadgetEventsDrain(), (std::vector<GadgetEvent>{{0, GADGET_EVENT_LEFT_CLICK}}));
+  EXPECT_EQ(EventsOnly(EventDrain(), {EVENT_GADGET}),
+            (std::vector<DrainedEvent>{GadgetEvent(0, GADGET_EVENT_LEFT_CLICK)}));
 
   LPARAM at = MAKELPARAM(50, 250);
   PostMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, at);
   PostMessageA(list, WM_RBUTTONUP, 0, at);
-  std::vector<GadgetEvent> right = GadgetEventsDrain();
-  EXPECT_NE(std::find(right.begin(), right.end(), GadgetEvent{0, GADGET_EVENT_RIGHT_CLICK}), right.end());
+  std::vector<DrainedEvent> right = EventDrain();
+  EXPECT_NE(std::find(right.begin(), right.end(), GadgetEvent(0, GADGET_EVENT_RIGHT_CLICK)), right.end());
 }
 
 TEST_F(ListViewTest, NotificationsMapToEventTypes) {
   GadgetItemAdd(0, -1, "a");
-  GadgetEventsDrain();
+  EventDrain();
   struct Case {
     UINT code;
     UINT oldState, newState;
-    std::vector<GadgetEvent> events;
+    std::vector<DrainedEvent> events;
   } cases[] = {
-      {NM_DBLCLK, 0, 0, {{0, GADGET_EVENT_LEFT_DOUBLE_CLICK}}},
-      {NM_RDBLCLK, 0, 0, {{0, GADGET_EVENT_RIGHT_DOUBLE_CLICK}}},
-      {LVN_BEGINDRAG, 0, 0, {{0, GADGET_EVENT_DRAG_START}}},
-      {LVN_ITEMCHANGED, 0, LVIS_SELECTED, {{0, GADGET_EVENT_CHANGE}}},
-      {LVN_ITEMCHANGED, INDEXTOSTATEIMAGEMASK(1), INDEXTOSTATEIMAGEMASK(2), {{0, GADGET_EVENT_CHANGE}}},
+      {NM_DBLCLK, 0, 0, {GadgetEvent(0, GADGET_EVENT_LEFT_DOUBLE_CLICK)}},
+      {NM_RDBLCLK, 0, 0, {GadgetEvent(0, GADGET_EVENT_RIGHT_DOUBLE_CLICK)}},
+      {LVN_BEGINDRAG, 0, 0, {GadgetEvent(0, GADGET_EVENT_DRAG_START)}},
+      {LVN_ITEMCHANGED, 0, LVIS_SELECTED, {GadgetEvent(0, GADGET_EVENT_CHANGE)}},
+      {LVN_ITEMCHANGED, INDEXTOSTATEIMAGEMASK(1), INDEXTOSTATEIMAGEMASK(2), {GadgetEvent(0, GADGET_EVENT_CHANGE)}},
       {LVN_ITEMCHANGED, 0, INDEXTOSTATEIMAGEMASK(1), {}}, // a check box appearing is no change
       {LVN_ITEMCHANGED, LVIS_SELECTED, 0, {}},
       {LVN_ITEMCHANGED, INDEXTOSTATEIMAGEMASK(2), INDEXTOSTATEIMAGEMASK(2) | LVIS_FOCUSED, {}},
@@ -71,7 +74,7 @@ TEST_F(ListViewTest, NotificationsMapToEventTypes) {
     notification.uOldState = c.oldState;
     notification.uNewState = c.newState;
     EXPECT_EQ(SendMessageA(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&notification)), 0);
-    EXPECT_EQ(GadgetEventsDrain(), c.events);
+    EXPECT_EQ(EventsOnly(EventDrain(), {EVENT_GADGET}), c.events);
   }
   NMHDR other = {list, 0, LVN_DELETEALLITEMS};
   EXPECT_EQ(SendMessageA(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&other)), TRUE);
@@ -79,8 +82,8 @@ TEST_F(ListViewTest, NotificationsMapToEventTypes) {
 }
 
 TEST_F(ListViewTest, BurstOfAddedRowsHoldsRedrawUntilMessagesFlow) {
-  while (EventWait(0) != 0) {
-  } // window events queued before would be handed out without a look at the queue
+  // Window events queued before would be handed out without a look at the queue.
+  EventDrain();
   EXPECT_FALSE(ListViewRedrawHeld(list));
   GadgetItemsClear(0);
   for (int32_t row = 0; row < 300; row++)

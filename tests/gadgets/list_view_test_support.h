@@ -56,7 +56,7 @@ struct ListCapture {
 
 inline ListCapture ListCaptureTake(HWND control) {
   RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  PumpPendingMessages();
+  EventDrain();
   ListCapture capture;
   RECT client;
   GetClientRect(control, &client);

@@ -80,8 +80,8 @@ TEST_F(GadgetWindowTest, TextComesBackThroughTheScratchBuffer) {
   }
 }
 
-int32_t CountEvents(const std::vector<GadgetEvent> &events, int32_t type) {
-  return static_cast<int32_t>(std::count(events.begin(), events.end(), GadgetEvent{5, type}));
+int32_t CountEvents(const std::vector<DrainedEvent> &events, int32_t type) {
+  return static_cast<int32_t>(std::count(events.begin(), events.end(), GadgetEvent(5, type)));
 }
 
 // Notes when another program takes the activation from the test's window.
@@ -100,7 +100,7 @@ LRESULT CALLBACK DeactivationWatch(int code, WPARAM wParam, LPARAM lParam) {
 struct FocusRound {
   bool undisturbed; // the window kept the activation throughout
   HWND focusAfterClick;
-  std::vector<GadgetEvent> click, typing, leaving;
+  std::vector<DrainedEvent> click, typing, leaving;
   std::string text;
 };
 
@@ -109,21 +109,21 @@ FocusRound TextFieldFocusRound(HWND window, HWND button, HWND field) {
   SetWindowTextA(field, ",");
   SetForegroundWindow(window);
   SetFocus(button);
-  GadgetEventsDrain();
+  EventDrain();
   HHOOK watch = SetWindowsHookExA(WH_CALLWNDPROC, DeactivationWatch, nullptr, GetCurrentThreadId());
   WindowDeactivated = false;
   // Posted, so that EventWait dispatches them as it would the user's input.
   PostMessageA(field, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(90, 5));
   PostMessageA(field, WM_LBUTTONUP, 0, MAKELPARAM(90, 5));
-  round.click = GadgetEventsDrain();
+  round.click = EventDrain();
   round.focusAfterClick = GetFocus();
   SendMessageA(field, EM_SETSEL, 1, 1);
   PostMessageA(field, WM_CHAR, ';', 1);
   PostMessageA(field, WM_CHAR, ' ', 1);
-  round.typing = GadgetEventsDrain();
+  round.typing = EventDrain();
   round.text = GadgetText(5);
   SetFocus(button);
-  round.leaving = GadgetEventsDrain();
+  round.leaving = EventDrain();
   UnhookWindowsHookEx(watch);
   round.undisturbed = !WindowDeactivated && GetForegroundWindow() == window;
   return round;

@@ -8,7 +8,6 @@
 #include "tests/requesters/small_program_heap.h"
 #include "tests/requesters/test_windows.h"
 #include "tests/support/temp_files.h"
-#include "tests/support/toolkit_env.h"
 #include "toolkit/requesters/requesters.h"
 #include "toolkit/strings/string_engine.h"
 

@@ -4,7 +4,6 @@
 
 #include "tests/requesters/dialog_answer.h"
 #include "tests/requesters/test_windows.h"
-#include "tests/support/toolkit_env.h"
 #include "toolkit/requesters/requesters.h"
 
 namespace {

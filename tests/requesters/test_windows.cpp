@@ -2,7 +2,7 @@
 
 #include <mutex>
 
-#include "tests/support/toolkit_env.h"
+#include "tests/support/event_drain.h"
 
 static std::mutex EnableLogLock;
 static std::vector<std::pair<HWND, bool>> EnableLog;
@@ -28,7 +28,7 @@ TestWindow::TestWindow(bool visible) {
   if (visible) {
     ShowWindow(handle, SW_SHOWNOACTIVATE);
   }
-  PumpPendingMessages();
+  EventDrain();
 }
 
 TestWindow::~TestWindow() {
@@ -45,7 +45,7 @@ std::vector<std::pair<HWND, bool>> EnableLogTake() {
 bool ForegroundSet(HWND window) {
   for (int attempt = 0; attempt < 300; ++attempt) {
     SetForegroundWindow(window);
-    PumpPendingMessages();
+    EventDrain();
     if (GetForegroundWindow() == window) {
       return true;
     }

@@ -1,18 +1,10 @@
-#include "tests/support/toolkit_env.h"
-
+// Test executables of the user interface run with the whole toolkit started,
+// as the program does, and shut it down after the last test.
 #include <gtest/gtest.h>
 
 #include "toolkit/core/module_instance.h"
 #include "toolkit/core/program_heap.h"
 #include "toolkit/startup/toolkit_startup.h"
-
-void PumpPendingMessages() {
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-}
 
 int main(int argc, char **argv) {
   testing::InitGoogleTest(&argc, argv);

@@ -2,7 +2,6 @@
 // snapshot the accessors read, and the three kinds of timeout.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstring>
 
 #include "tests/windows/window_test_support.h"
@@ -12,15 +11,6 @@ const UINT MSG_PLAIN = WM_USER + 7;
 
 bool SameFields(const EventFields &a, const EventFields &b) {
   return memcmp(&a, &b, sizeof a) == 0;
-}
-
-// The codes of interest in the order they arrive.
-std::vector<int32_t> Filtered(const std::vector<int32_t> &codes, const std::vector<int32_t> &wanted) {
-  std::vector<int32_t> result;
-  for (int32_t code : codes)
-    if (std::find(wanted.begin(), wanted.end(), code) != wanted.end())
-      result.push_back(code);
-  return result;
 }
 
 class EventWaitTest : public testing::Test {
@@ -53,8 +43,7 @@ TEST_F(EventWaitTest, RawMessageIsReturnedWithItsParameters) {
 
 TEST_F(EventWaitTest, NothingPendingReturnsZeroAndKeepsTheSnapshot) {
   PostMessageA(window(), MSG_GADGET_EVENT, 42, 768);
-  std::vector<int32_t> codes = EventWaitUntilIdle();
-  ASSERT_NE(std::find(codes.begin(), codes.end(), EVENT_GADGET), codes.end());
+  ASSERT_FALSE(EventsOnly(EventDrain(), {EVENT_GADGET}).empty());
   EventFields before = EventSnapshot();
   for (int32_t timeout : {0, 100}) {
     SCOPED_TRACE(timeout);
@@ -100,12 +89,12 @@ TEST_F(EventWaitTest, SystemCloseCommandIsReturnedRawThenAsClose) {
 
 TEST_F(EventWaitTest, PaintIsReturnedRawAndErasingIsQueued) {
   InvalidateRect(window(), nullptr, TRUE);
-  EXPECT_EQ(EventWaitUntilIdle(), (std::vector<int32_t>{WM_PAINT, EVENT_REPAINT}));
+  EXPECT_EQ(EventDrain(), (std::vector<DrainedEvent>{{WM_PAINT}, {EVENT_REPAINT}}));
   // A control erases its own background: only its paint is seen.
   HWND button = RawButtonCreate(window(), 8);
   EventDrain();
   InvalidateRect(button, nullptr, TRUE);
-  EXPECT_EQ(EventWaitUntilIdle(), (std::vector<int32_t>{WM_PAINT}));
+  EXPECT_EQ(EventDrain(), (std::vector<DrainedEvent>{{WM_PAINT}}));
   DestroyWindow(button);
 }
 
@@ -139,9 +128,8 @@ TEST_F(EventWaitTest, ButtonClickGivesRawPressThenGadgetEvent) {
   const LPARAM inside = MAKELPARAM(5, 5);
   PostMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, inside);
   PostMessageA(button, WM_LBUTTONUP, 0, inside);
-  std::vector<int32_t> codes = EventWaitUntilIdle();
-  EXPECT_EQ(Filtered(codes, {WM_LBUTTONDOWN, WM_LBUTTONUP, EVENT_GADGET}),
-            (std::vector<int32_t>{WM_LBUTTONDOWN, EVENT_GADGET}));
+  EXPECT_EQ(EventsOnly(EventDrain(), {WM_LBUTTONDOWN, WM_LBUTTONUP, EVENT_GADGET}),
+            (std::vector<DrainedEvent>{{WM_LBUTTONDOWN}, {EVENT_GADGET, 7, BN_CLICKED}}));
   EXPECT_EQ(EventGadgetId(), 7);
   DestroyWindow(button);
 }

@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/toolkit_env.h"
 #include "tests/windows/window_input_support.h"
 #include "toolkit/gadgets/list_view.h"
 #include "toolkit/gadgets/simple_gadgets.h"

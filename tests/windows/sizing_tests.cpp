@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/toolkit_env.h"
+#include "tests/support/message_names.h"
+#include "tests/support/message_sequence.h"
 #include "tests/windows/window_input_support.h"
 #include "toolkit/core/library_state.h"
 #include "toolkit/windows/event.h"
@@ -33,7 +34,7 @@ SizingState *Sizing() {
   return (SizingState *)LibraryStateGet(SizingStateRecord);
 }
 
-// One message the window received, with the rectangle that goes with it:
+// A size message the window received, with the rectangle that goes with it:
 // the announced one for WM_SIZING, the window's own for WM_SIZE.
 struct SizingMessage {
   UINT message;
@@ -43,7 +44,7 @@ struct SizingMessage {
 
 // What the recording subclass saw and what it answers.
 struct SizingRecorder {
-  std::vector<SizingMessage> messages;
+  std::vector<SizingMessage> sizes;
   int32_t mouseMoves;
   int32_t deactivations;
   bool overrideLimits;
@@ -58,24 +59,11 @@ LRESULT CALLBACK SizingRecordProc(HWND window, UINT message, WPARAM wParam, LPAR
   switch (message) {
   case WM_SIZING:
     entry.rect = *(RECT *)lParam;
-    Recorded.messages.push_back(entry);
+    Recorded.sizes.push_back(entry);
     break;
   case WM_SIZE:
     GetWindowRect(window, &entry.rect);
-    Recorded.messages.push_back(entry);
-    break;
-  case WM_GETMINMAXINFO:
-    // Only the limits the sizing mode asks for belong to the sequence; the
-    // platform asks for its own while the window moves.
-    if ((MINMAXINFO *)lParam == &Sizing()->limits) {
-      Recorded.messages.push_back(entry);
-    }
-    break;
-  case WM_LBUTTONDOWN:
-  case WM_ENTERSIZEMOVE:
-  case WM_EXITSIZEMOVE:
-  case WM_CAPTURECHANGED:
-    Recorded.messages.push_back(entry);
+    Recorded.sizes.push_back(entry);
     break;
   case WM_MOUSEMOVE:
     Recorded.mouseMoves++;
@@ -95,6 +83,29 @@ LRESULT CALLBACK SizingRecordProc(HWND window, UINT message, WPARAM wParam, LPAR
   }
   return result;
 }
+
+// The messages of the sizing sequence. Only the limits the sizing mode asks
+// for belong to it; the platform asks for its own while the window moves.
+bool SizingSequenceMessage(UINT message, WPARAM, LPARAM lParam) {
+  switch (message) {
+  case WM_GETMINMAXINFO:
+    return reinterpret_cast<MINMAXINFO *>(lParam) == &Sizing()->limits;
+  case WM_LBUTTONDOWN:
+  case WM_ENTERSIZEMOVE:
+  case WM_SIZING:
+  case WM_SIZE:
+  case WM_CAPTURECHANGED:
+  case WM_EXITSIZEMOVE:
+    return true;
+  default:
+    return false;
+  }
+}
+
+// Enter or Escape pressed in a keyboard sizing.
+const ExpectedMessage SIZING_END[] = {{WM_CAPTURECHANGED, SEQ_SENT}, {WM_EXITSIZEMOVE, SEQ_POSTED}, {0}};
+// WindowSizingProc leaving a message to the platform.
+const ExpectedMessage NO_MESSAGES[] = {{0}};
 
 // Switches the platform's full-window dragging for one test.
 class DragFullWindowsScope {
@@ -117,11 +128,12 @@ BOOL DragFullWindows() {
 
 class SizingWindow {
 public:
-  explicit SizingWindow(uint32_t flags) {
-    window_ = WindowOpen(WINDOW_NUMBER, START_RECT.left, START_RECT.top, 300, 200,
-                         "Gr\xF6\xDF"
-                         "e",
-                         WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | flags);
+  explicit SizingWindow(uint32_t flags)
+      : window_(WindowOpen(WINDOW_NUMBER, START_RECT.left, START_RECT.top, 300, 200,
+                           "Gr\xF6\xDF"
+                           "e",
+                           WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | flags)),
+        recorder_(window_, SizingSequenceMessage) {
     LONG_PTR previous = SetWindowLongPtrA(window_, GWLP_WNDPROC, (LONG_PTR)SizingRecordProc);
     SetPropA(window_, "SizingRecordPrevious", (HANDLE)previous);
   }
@@ -150,7 +162,8 @@ public:
     TestWindowActivate(window_);
     SetFocus(window_);
     EventDrain();
-    Recorded.messages.clear();
+    recorder_.Flush();
+    Recorded.sizes.clear();
     Recorded.mouseMoves = 0;
     Recorded.deactivations = 0;
     return GetForegroundWindow() == window_ && GetFocus() == window_ && RectEqual(Rect(), START_RECT);
@@ -159,28 +172,31 @@ public:
   // True when nothing else took the foreground since the last Reset.
   bool Undisturbed() const { return Recorded.deactivations == 0 && GetForegroundWindow() == window_; }
 
-  std::vector<int32_t> Command(WPARAM command) {
+  std::vector<DrainedEvent> Command(WPARAM command) {
     PostMessageA(window_, WM_SYSCOMMAND, command, 0);
     return EventDrain();
   }
 
   // A mouse move to a screen point, as the window receives it while it has
   // the capture.
-  std::vector<int32_t> MouseTo(POINT screen) {
+  std::vector<DrainedEvent> MouseTo(POINT screen) {
     POINT client = screen;
     ScreenToClient(window_, &client);
     PostMessageA(window_, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM((WORD)(SHORT)client.x, (WORD)(SHORT)client.y));
     return EventDrain();
   }
 
-  std::vector<int32_t> ButtonUp() {
+  std::vector<DrainedEvent> ButtonUp() {
     PostMessageA(window_, WM_LBUTTONUP, 0, 0);
     return EventDrain();
   }
 
+  MessageRecorder &Recorder() { return recorder_; }
+
 private:
   static const ObjectId WINDOW_NUMBER = 4;
   HWND window_;
+  MessageRecorder recorder_;
 };
 
 // Runs a case again when another program took the foreground in between;
@@ -195,33 +211,22 @@ template <typename Case> void RunUndisturbed(SizingWindow &window, Case run) {
   ADD_FAILURE() << "the window never kept the foreground for a whole case";
 }
 
-std::string SequenceText(const std::vector<SizingMessage> &messages) {
+// The size messages with their rectangles, for failure messages.
+std::string SizesText(const std::vector<SizingMessage> &sizes) {
   std::string text;
-  for (const SizingMessage &m : messages) {
-    text += std::to_string(m.message) + "/" + std::to_string(m.wParam);
-    if (m.message == WM_SIZING || m.message == WM_SIZE) {
-      text += RectText(m.rect);
-    }
-    text += " ";
+  for (const SizingMessage &m : sizes) {
+    text += MessageName(m.message) + "/" + std::to_string(m.wParam) + RectText(m.rect) + " ";
   }
   return text;
 }
 
-// Compares the recorded messages with the expected ones; rectangles count
-// for WM_SIZING and WM_SIZE, wParam for WM_SIZING only.
-bool SequenceMatches(const std::vector<SizingMessage> &expected) {
-  const std::vector<SizingMessage> &got = Recorded.messages;
-  bool same = got.size() == expected.size();
-  for (size_t i = 0; same && i < got.size(); i++) {
-    same = got[i].message == expected[i].message;
-    if (same && got[i].message == WM_SIZING) {
-      same = got[i].wParam == expected[i].wParam && RectEqual(got[i].rect, expected[i].rect);
-    }
-    if (same && got[i].message == WM_SIZE) {
-      same = RectEqual(got[i].rect, expected[i].rect);
-    }
+// The rectangles of the size messages, in order.
+std::vector<std::string> SizeRects() {
+  std::vector<std::string> rects;
+  for (const SizingMessage &m : Recorded.sizes) {
+    rects.push_back(RectText(m.rect));
   }
-  return same;
+  return rects;
 }
 
 struct BorderDragCase {
@@ -253,19 +258,26 @@ TEST(SizingTest, BorderDragAnnouncesEveryRectangleBeforeTheMove) {
       window.Command(SC_SIZE | c.edge);
       bool started = Sizing()->active == 1 && Sizing()->edge == c.edge && Sizing()->keyboard == 0 &&
                      GetCapture() == window.Handle();
-      std::vector<int32_t> outCodes = window.MouseTo(c.out);
+      std::vector<DrainedEvent> outEvents = window.MouseTo(c.out);
       RECT outRect = window.Rect();
-      std::vector<int32_t> inCodes = window.MouseTo(c.in);
+      std::vector<DrainedEvent> inEvents = window.MouseTo(c.in);
       RECT inRect = window.Rect();
       window.ButtonUp();
       bool ended = Sizing()->active == 0 && GetCapture() == nullptr;
-      // The button is up when the command arrives, so the mode presses it.
-      std::vector<SizingMessage> expected = {
-          {WM_GETMINMAXINFO, 0, {}}, {WM_LBUTTONDOWN, 0, {}},
-          {WM_ENTERSIZEMOVE, 0, {}}, {WM_SIZING, (WPARAM)c.edge, c.outRect},
-          {WM_SIZE, 0, c.outRect},   {WM_SIZING, (WPARAM)c.edge, c.inRect},
-          {WM_SIZE, 0, c.inRect},    {WM_CAPTURECHANGED, 0, {}},
-          {WM_EXITSIZEMOVE, 0, {}},
+      // SC_SIZE from a border, a move out, a move in, the button up. The
+      // button is up when the command arrives, so the mode presses it.
+      const WPARAM edge = static_cast<WPARAM>(c.edge);
+      const ExpectedMessage expected[] = {
+          {WM_GETMINMAXINFO, SEQ_SENT},
+          {WM_LBUTTONDOWN, SEQ_SENT | SEQ_WPARAM, MK_LBUTTON},
+          {WM_ENTERSIZEMOVE, SEQ_POSTED},
+          {WM_SIZING, SEQ_SENT | SEQ_WPARAM, edge},
+          {WM_SIZE, SEQ_SENT | SEQ_WPARAM, SIZE_RESTORED},
+          {WM_SIZING, SEQ_SENT | SEQ_WPARAM, edge},
+          {WM_SIZE, SEQ_SENT | SEQ_WPARAM, SIZE_RESTORED},
+          {WM_CAPTURECHANGED, SEQ_SENT},
+          {WM_EXITSIZEMOVE, SEQ_POSTED},
+          {0},
       };
       if (!window.Undisturbed()) {
         return false;
@@ -275,10 +287,12 @@ TEST(SizingTest, BorderDragAnnouncesEveryRectangleBeforeTheMove) {
       EXPECT_EQ(RectText(outRect), RectText(c.outRect));
       EXPECT_EQ(RectText(inRect), RectText(c.inRect));
       EXPECT_EQ(RectText(window.Rect()), RectText(c.inRect));
-      EXPECT_TRUE(SequenceMatches(expected)) << SequenceText(Recorded.messages);
+      EXPECT_TRUE(window.Recorder().Check(expected));
+      EXPECT_EQ(SizeRects(), (std::vector<std::string>{RectText(c.outRect), RectText(c.outRect), RectText(c.inRect),
+                                                       RectText(c.inRect)}));
       // Each move reaches the application as a size event.
-      EXPECT_TRUE(CodesContain(outCodes, EVENT_SIZE_WINDOW));
-      EXPECT_TRUE(CodesContain(inCodes, EVENT_SIZE_WINDOW));
+      EXPECT_FALSE(EventsOnly(outEvents, {EVENT_SIZE_WINDOW}).empty());
+      EXPECT_FALSE(EventsOnly(inEvents, {EVENT_SIZE_WINDOW}).empty());
       return true;
     });
   }
@@ -466,12 +480,7 @@ TEST(SizingTest, ArrowKeysChooseEdgesAndResizeInSteps) {
       GetCursorPos(&cursor);
       int32_t edge = Sizing()->edge;
       RECT rect = window.Rect();
-      std::vector<SizingMessage> sizings;
-      for (const SizingMessage &m : Recorded.messages) {
-        if (m.message == WM_SIZING || m.message == WM_SIZE) {
-          sizings.push_back(m);
-        }
-      }
+      std::vector<SizingMessage> sizings = Recorded.sizes;
       KeyPress(window.Handle(), VK_ESCAPE);
       if (!window.Undisturbed()) {
         return false;
@@ -498,7 +507,7 @@ TEST(SizingTest, ArrowKeysChooseEdgesAndResizeInSteps) {
       for (const SizingMessage &m : sizings) {
         resized = resized || m.message == WM_SIZE;
       }
-      EXPECT_EQ(resized, !RectEqual(c.rect, START_RECT)) << SequenceText(sizings);
+      EXPECT_EQ(resized, !RectEqual(c.rect, START_RECT)) << SizesText(sizings);
       // Escape ends the mode and keeps the size reached.
       EXPECT_EQ(Sizing()->active, 0);
       EXPECT_EQ(GetCapture(), nullptr);
@@ -521,7 +530,7 @@ TEST(SizingTest, EnterAndEscapeBothKeepTheSizeReached) {
       KeyPress(window.Handle(), VK_RIGHT);
       KeyPress(window.Handle(), VK_RIGHT);
       bool keyboard = Sizing()->keyboard == 1;
-      Recorded.messages.clear();
+      window.Recorder().Flush();
       KeyPress(window.Handle(), key);
       POINT cursor;
       GetCursorPos(&cursor);
@@ -532,8 +541,7 @@ TEST(SizingTest, EnterAndEscapeBothKeepTheSizeReached) {
       EXPECT_EQ(RectText(window.Rect()), RectText(grown));
       EXPECT_EQ(Sizing()->active, 0);
       EXPECT_EQ(GetCapture(), nullptr);
-      std::vector<SizingMessage> expected = {{WM_CAPTURECHANGED, 0, {}}, {WM_EXITSIZEMOVE, 0, {}}};
-      EXPECT_TRUE(SequenceMatches(expected)) << SequenceText(Recorded.messages);
+      EXPECT_TRUE(window.Recorder().Check(SIZING_END));
       // The cursor goes back to where the keyboard sizing began only if the
       // mouse has not moved since.
       EXPECT_EQ(keyboard, Recorded.mouseMoves == 0);
@@ -593,7 +601,7 @@ TEST(SizingTest, OtherCommandsAndMessagesPassThrough) {
     EXPECT_EQ(Sizing()->active, 0);
     EXPECT_EQ(GetCapture(), nullptr);
   }
-  EXPECT_TRUE(Recorded.messages.empty()) << SequenceText(Recorded.messages);
+  EXPECT_TRUE(window.Recorder().Check(NO_MESSAGES));
 }
 
 TEST(SizingTest, WithoutFullWindowDraggingThePlatformSizes) {
@@ -606,7 +614,7 @@ TEST(SizingTest, WithoutFullWindowDraggingThePlatformSizes) {
     EXPECT_EQ(Sizing()->active, 0);
     EXPECT_EQ(GetCapture(), nullptr);
   }
-  EXPECT_TRUE(Recorded.messages.empty()) << SequenceText(Recorded.messages);
+  EXPECT_TRUE(window.Recorder().Check(NO_MESSAGES));
 }
 
 } // namespace

@@ -1,34 +1,11 @@
-// Input for the focus and sizing tests: pumping EventWait, and key presses
-// that arrive as real keyboard input where the platform lets a test send it.
+// Input for the focus and sizing tests: key presses that arrive as real
+// keyboard input where the platform lets a test send it.
 #pragma once
 #include <cstdint>
 #include <vector>
 #include <windows.h>
 
-#include "toolkit/windows/event.h"
-
-// Every code EventWait hands out until the thread has been idle for a while.
-inline std::vector<int32_t> EventDrain() {
-  std::vector<int32_t> codes;
-  for (int32_t round = 0; round < 1000; round++) {
-    int32_t code = EventWait(30);
-    // A wait may end early on a sent message; only a second empty look ends.
-    if (code == 0 && (code = EventWait(0)) == 0) {
-      break;
-    }
-    codes.push_back(code);
-  }
-  return codes;
-}
-
-inline bool CodesContain(const std::vector<int32_t> &codes, int32_t code) {
-  for (int32_t c : codes) {
-    if (c == code) {
-      return true;
-    }
-  }
-  return false;
-}
+#include "tests/support/event_drain.h"
 
 // How the key presses of a test reached the program.
 struct KeyInputCount {

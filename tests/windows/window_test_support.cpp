@@ -4,22 +4,6 @@
 
 #include "toolkit/core/module_instance.h"
 
-std::vector<int32_t> EventWaitUntilIdle() {
-  std::vector<int32_t> codes;
-  // Bounded, so that a window that keeps repainting cannot hang a test.
-  for (int i = 0; i < 10000; ++i) {
-    int32_t code = EventWait(0);
-    if (code == EVENT_NONE)
-      break;
-    codes.push_back(code);
-  }
-  return codes;
-}
-
-void EventDrain() {
-  EventWaitUntilIdle();
-}
-
 std::vector<QueuedEvent> EventQueueContents() {
   std::vector<QueuedEvent> events;
   for (EventQueueNode *node = EventStateRecord->queueHead; node != nullptr; node = node->next)

@@ -1,10 +1,11 @@
 // Helpers of the window tests: a window that closes itself, and views of the
-// event queue and of the events that arrive.
+// event queue.
 #pragma once
 #include <cstdint>
 #include <vector>
 #include <windows.h>
 
+#include "tests/support/event_drain.h"
 #include "toolkit/windows/event.h"
 #include "toolkit/windows/window.h"
 
@@ -14,10 +15,6 @@ struct QueuedEvent {
   bool operator==(const QueuedEvent &other) const { return code == other.code && window == other.window; }
 };
 
-// Every code EventWait(0) hands out until it reports that nothing is left.
-std::vector<int32_t> EventWaitUntilIdle();
-// Waits until nothing is pending, so that a case starts from a quiet queue.
-void EventDrain();
 // The queued events, oldest first, without taking them.
 std::vector<QueuedEvent> EventQueueContents();
 // Only the given codes of the queue, in order.

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "tests/gadgets/gadget_test_support.h"
+#include "tests/support/activation_watch.h"
 #include "toolkit/gadgets/brush_cache.h"
 
 namespace {
@@ -84,18 +85,6 @@ int32_t CountEvents(const std::vector<DrainedEvent> &events, int32_t type) {
   return static_cast<int32_t>(std::count(events.begin(), events.end(), GadgetEvent(5, type)));
 }
 
-// Notes when another program takes the activation from the test's window.
-bool WindowDeactivated;
-
-LRESULT CALLBACK DeactivationWatch(int code, WPARAM wParam, LPARAM lParam) {
-  const CWPSTRUCT *call = reinterpret_cast<const CWPSTRUCT *>(lParam);
-  if (code == HC_ACTION && ((call->message == WM_ACTIVATE && LOWORD(call->wParam) == WA_INACTIVE) ||
-                            (call->message == WM_ACTIVATEAPP && !call->wParam))) {
-    WindowDeactivated = true;
-  }
-  return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
 // Focus into the field by a click, two typed characters, focus away again.
 struct FocusRound {
   bool undisturbed; // the window kept the activation throughout
@@ -110,8 +99,7 @@ FocusRound TextFieldFocusRound(HWND window, HWND button, HWND field) {
   SetForegroundWindow(window);
   SetFocus(button);
   EventDrain();
-  HHOOK watch = SetWindowsHookExA(WH_CALLWNDPROC, DeactivationWatch, nullptr, GetCurrentThreadId());
-  WindowDeactivated = false;
+  ActivationWatch activation(window);
   // Posted, so that EventWait dispatches them as it would the user's input.
   PostMessageA(field, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(90, 5));
   PostMessageA(field, WM_LBUTTONUP, 0, MAKELPARAM(90, 5));
@@ -124,8 +112,7 @@ FocusRound TextFieldFocusRound(HWND window, HWND button, HWND field) {
   round.text = GadgetText(5);
   SetFocus(button);
   round.leaving = EventDrain();
-  UnhookWindowsHookEx(watch);
-  round.undisturbed = !WindowDeactivated && GetForegroundWindow() == window;
+  round.undisturbed = activation.Undisturbed();
   return round;
 }
 

@@ -1,13 +1,17 @@
 #include "tests/support/message_sequence.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
 #include "tests/support/message_names.h"
 
 namespace {
-// The hooks of a thread have no context argument.
-MessageRecorder *ActiveRecorder = nullptr;
+// The hooks of a thread have no context argument; one pair serves every
+// recorder alive.
+std::vector<MessageRecorder *> Recorders;
+HHOOK SentHookHandle = nullptr;
+HHOOK TakenHookHandle = nullptr;
 
 std::string FlagsText(uint32_t flags, WPARAM wParam, bool showWParam) {
   std::string text = (flags & SEQ_SENT) != 0 ? " sent" : (flags & SEQ_POSTED) != 0 ? " posted" : "";
@@ -52,31 +56,39 @@ struct SideBySide {
 } // namespace
 
 MessageRecorder::MessageRecorder(HWND window, MessageFilter filter) : window_(window), filter_(filter) {
-  ActiveRecorder = this;
-  sentHook_ = SetWindowsHookExA(WH_CALLWNDPROC, SentHook, nullptr, GetCurrentThreadId());
-  takenHook_ = SetWindowsHookExA(WH_GETMESSAGE, TakenHook, nullptr, GetCurrentThreadId());
+  if (Recorders.empty()) {
+    SentHookHandle = SetWindowsHookExA(WH_CALLWNDPROC, SentHook, nullptr, GetCurrentThreadId());
+    TakenHookHandle = SetWindowsHookExA(WH_GETMESSAGE, TakenHook, nullptr, GetCurrentThreadId());
+  }
+  Recorders.push_back(this);
 }
 
 MessageRecorder::~MessageRecorder() {
-  UnhookWindowsHookEx(takenHook_);
-  UnhookWindowsHookEx(sentHook_);
-  ActiveRecorder = nullptr;
+  Recorders.erase(std::find(Recorders.begin(), Recorders.end(), this));
+  if (Recorders.empty()) {
+    UnhookWindowsHookEx(TakenHookHandle);
+    UnhookWindowsHookEx(SentHookHandle);
+  }
 }
 
 // Called only for SendMessage traffic, before the window procedure runs.
 LRESULT CALLBACK MessageRecorder::SentHook(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HC_ACTION && ActiveRecorder != nullptr) {
+  if (code == HC_ACTION) {
     const CWPSTRUCT *call = reinterpret_cast<const CWPSTRUCT *>(lParam);
     MSG message = {call->hwnd, call->message, call->wParam, call->lParam, 0, {}};
-    ActiveRecorder->Record(message, SEQ_SENT);
+    for (MessageRecorder *recorder : Recorders) {
+      recorder->Record(message, SEQ_SENT);
+    }
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 // Called for every look at the queue; only a removal takes the message.
 LRESULT CALLBACK MessageRecorder::TakenHook(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HC_ACTION && wParam == PM_REMOVE && ActiveRecorder != nullptr) {
-    ActiveRecorder->Record(*reinterpret_cast<const MSG *>(lParam), SEQ_POSTED);
+  if (code == HC_ACTION && wParam == PM_REMOVE) {
+    for (MessageRecorder *recorder : Recorders) {
+      recorder->Record(*reinterpret_cast<const MSG *>(lParam), SEQ_POSTED);
+    }
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }

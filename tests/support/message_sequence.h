@@ -39,8 +39,8 @@ struct RecordedMessage {
 using MessageFilter = bool (*)(UINT message, WPARAM wParam, LPARAM lParam);
 
 // Records, through thread hooks, the messages sent to the window and those
-// the thread takes from its queue for it, as far as the filter keeps them.
-// One recorder at a time.
+// the thread takes from its queue for it (dispatched or not), as far as the
+// filter keeps them. Several recorders may run at once.
 class MessageRecorder {
 public:
   MessageRecorder(HWND window, MessageFilter filter);
@@ -61,7 +61,5 @@ private:
 
   HWND window_;
   MessageFilter filter_;
-  HHOOK sentHook_;
-  HHOOK takenHook_;
   std::vector<RecordedMessage> recorded_;
 };

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/activation_watch.h"
 #include "tests/windows/window_input_support.h"
 #include "toolkit/gadgets/list_view.h"
 #include "toolkit/gadgets/simple_gadgets.h"
@@ -142,18 +143,6 @@ LRESULT CALLBACK TabRecordProc(HWND control, UINT message, WPARAM wParam, LPARAM
   return CallWindowProcA(previous, control, message, wParam, lParam);
 }
 
-// Other programs on the same desktop may take the foreground in the middle of
-// a case; the window counts how often it lost the activation.
-int32_t Deactivations;
-
-LRESULT CALLBACK ActivationRecordProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_ACTIVATE && LOWORD(wParam) == WA_INACTIVE) {
-    Deactivations++;
-  }
-  WNDPROC previous = (WNDPROC)GetPropA(window, "ActivationRecordPrevious");
-  return CallWindowProcA(previous, window, message, wParam, lParam);
-}
-
 BOOL CALLBACK TabRecordInstall(HWND control, LPARAM) {
   if (GetPropA(control, "TabRecordPrevious") == nullptr) {
     LONG_PTR previous = SetWindowLongPtrA(control, GWLP_WNDPROC, (LONG_PTR)TabRecordProc);
@@ -165,8 +154,8 @@ BOOL CALLBACK TabRecordInstall(HWND control, LPARAM) {
 // One toolkit window with named controls on it, active while it exists.
 class FocusWindow {
 public:
-  FocusWindow(const ControlEntry *layout, size_t count) {
-    window_ = WindowOpen(WINDOW_NUMBER, 60, 60, 500, 300, "Fokus", WS_CAPTION | WS_SYSMENU);
+  FocusWindow(const ControlEntry *layout, size_t count)
+      : window_(WindowOpen(WINDOW_NUMBER, 60, 60, 500, 300, "Fokus", WS_CAPTION | WS_SYSMENU)), activation_(window_) {
     int32_t id = 100;
     for (size_t i = 0; i < count; i++) {
       const ControlEntry &entry = layout[i];
@@ -191,8 +180,6 @@ public:
       controls_.push_back((HWND)SendMessageA(list, LVM_GETHEADER, 0, 0));
     }
     EnumChildWindows(window_, TabRecordInstall, 0);
-    LONG_PTR previous = SetWindowLongPtrA(window_, GWLP_WNDPROC, (LONG_PTR)ActivationRecordProc);
-    SetPropA(window_, "ActivationRecordPrevious", (HANDLE)previous);
     TestWindowActivate(window_);
   }
   ~FocusWindow() {
@@ -211,14 +198,14 @@ public:
         Sleep(50);
         continue;
       }
-      Deactivations = 0;
+      activation_.Restart();
       if (!FocusSet(start)) {
         result = "start focus not taken: " + FocusName();
         continue;
       }
       action();
       result = FocusName();
-      if (Deactivations == 0 && GetForegroundWindow() == window_) {
+      if (activation_.Undisturbed()) {
         return result;
       }
       Interrupted++;
@@ -269,6 +256,7 @@ public:
 private:
   static const ObjectId WINDOW_NUMBER = 7;
   HWND window_;
+  ActivationWatch activation_;
   std::vector<std::string> names_;
   std::vector<HWND> controls_;
 };

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/activation_watch.h"
 #include "tests/support/message_names.h"
 #include "tests/support/message_sequence.h"
 #include "tests/windows/window_input_support.h"
@@ -46,7 +47,6 @@ struct SizingMessage {
 struct SizingRecorder {
   std::vector<SizingMessage> sizes;
   int32_t mouseMoves;
-  int32_t deactivations;
   bool overrideLimits;
   POINT minTrack;
   POINT maxTrack;
@@ -67,11 +67,6 @@ LRESULT CALLBACK SizingRecordProc(HWND window, UINT message, WPARAM wParam, LPAR
     break;
   case WM_MOUSEMOVE:
     Recorded.mouseMoves++;
-    break;
-  case WM_ACTIVATE:
-    if (LOWORD(wParam) == WA_INACTIVE) {
-      Recorded.deactivations++;
-    }
     break;
   default:
     break;
@@ -133,7 +128,7 @@ public:
                            "Gr\xF6\xDF"
                            "e",
                            WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | flags)),
-        recorder_(window_, SizingSequenceMessage) {
+        recorder_(window_, SizingSequenceMessage), activation_(window_) {
     LONG_PTR previous = SetWindowLongPtrA(window_, GWLP_WNDPROC, (LONG_PTR)SizingRecordProc);
     SetPropA(window_, "SizingRecordPrevious", (HANDLE)previous);
   }
@@ -163,14 +158,14 @@ public:
     SetFocus(window_);
     EventDrain();
     recorder_.Flush();
+    activation_.Restart();
     Recorded.sizes.clear();
     Recorded.mouseMoves = 0;
-    Recorded.deactivations = 0;
     return GetForegroundWindow() == window_ && GetFocus() == window_ && RectEqual(Rect(), START_RECT);
   }
 
   // True when nothing else took the foreground since the last Reset.
-  bool Undisturbed() const { return Recorded.deactivations == 0 && GetForegroundWindow() == window_; }
+  bool Undisturbed() const { return activation_.Undisturbed(); }
 
   std::vector<DrainedEvent> Command(WPARAM command) {
     PostMessageA(window_, WM_SYSCOMMAND, command, 0);
@@ -197,6 +192,7 @@ private:
   static const ObjectId WINDOW_NUMBER = 4;
   HWND window_;
   MessageRecorder recorder_;
+  ActivationWatch activation_;
 };
 
 // Runs a case again when another program took the foreground in between;

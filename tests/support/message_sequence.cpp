@@ -94,7 +94,7 @@ LRESULT CALLBACK MessageRecorder::TakenHook(int code, WPARAM wParam, LPARAM lPar
 }
 
 void MessageRecorder::Record(const MSG &message, uint32_t flags) {
-  if (message.hwnd == window_ && filter_(message.message, message.wParam, message.lParam)) {
+  if ((window_ == nullptr || message.hwnd == window_) && filter_(message.message, message.wParam, message.lParam)) {
     recorded_.push_back({message.message, flags, message.wParam, message.lParam});
   }
 }

@@ -40,7 +40,8 @@ using MessageFilter = bool (*)(UINT message, WPARAM wParam, LPARAM lParam);
 
 // Records, through thread hooks, the messages sent to the window and those
 // the thread takes from its queue for it (dispatched or not), as far as the
-// filter keeps them. Several recorders may run at once.
+// filter keeps them; a null window stands for every window of the thread.
+// Several recorders may run at once.
 class MessageRecorder {
 public:
   MessageRecorder(HWND window, MessageFilter filter);

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "tests/support/event_drain.h"
+#include "tests/support/message_sequence.h"
 
 // How the key presses of a test reached the program.
 struct KeyInputCount {
@@ -14,16 +15,12 @@ struct KeyInputCount {
 };
 inline KeyInputCount KeyInputCounts;
 
-// Key-down messages of KeyWatched that the thread fetched from its queue.
+// The key being pressed, whose key-down messages are recorded.
 inline WPARAM KeyWatched;
-inline int32_t KeyWatchedDowns;
 
-inline LRESULT CALLBACK KeyWatchHook(int code, WPARAM wParam, LPARAM lParam) {
-  // Bit 31 of lParam is set for a key release.
-  if (code == HC_ACTION && wParam == KeyWatched && (lParam & 0x80000000) == 0) {
-    KeyWatchedDowns++;
-  }
-  return CallNextHookEx(nullptr, code, wParam, lParam);
+// With nothing focused, the active window gets keys as system keys.
+inline bool KeyWatchedDown(UINT message, WPARAM wParam, LPARAM) {
+  return (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) && wParam == KeyWatched;
 }
 
 inline void KeyInputAdd(std::vector<INPUT> &inputs, WORD key, bool up) {
@@ -52,17 +49,15 @@ inline bool KeyPressReal(WORD key, bool shift, bool control) {
     KeyInputAdd(inputs, VK_CONTROL, true);
   }
   KeyWatched = key;
-  KeyWatchedDowns = 0;
-  HHOOK hook = SetWindowsHookExA(WH_KEYBOARD, KeyWatchHook, nullptr, GetCurrentThreadId());
+  MessageRecorder downs(nullptr, KeyWatchedDown);
   SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
   EventDrain();
   // A busy machine may deliver it late; a second press must not follow it.
-  for (int32_t round = 0; round < 20 && KeyWatchedDowns == 0; round++) {
+  for (int32_t round = 0; round < 20 && downs.Recorded().empty(); round++) {
     Sleep(50);
     EventDrain();
   }
-  UnhookWindowsHookEx(hook);
-  return KeyWatchedDowns == 1;
+  return downs.Recorded().size() == 1;
 }
 
 // Posts WM_KEYDOWN/WM_KEYUP to the focus (or to the window when nothing has

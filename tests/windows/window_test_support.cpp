@@ -2,7 +2,12 @@
 
 #include <algorithm>
 
+#include "tests/support/message_names.h"
 #include "toolkit/core/module_instance.h"
+
+void PrintTo(const QueuedEvent &event, std::ostream *out) {
+  *out << EventName(event.code) << " of window " << event.window;
+}
 
 std::vector<QueuedEvent> EventQueueContents() {
   std::vector<QueuedEvent> events;

@@ -2,6 +2,7 @@
 // event queue.
 #pragma once
 #include <cstdint>
+#include <ostream>
 #include <vector>
 #include <windows.h>
 
@@ -14,6 +15,8 @@ struct QueuedEvent {
   int32_t window;
   bool operator==(const QueuedEvent &other) const { return code == other.code && window == other.window; }
 };
+// Names the code in failure messages.
+void PrintTo(const QueuedEvent &event, std::ostream *out);
 
 // The queued events, oldest first, without taking them.
 std::vector<QueuedEvent> EventQueueContents();

@@ -206,8 +206,13 @@ TEST(FileNumbers, NumbersWithoutFile) {
   }
 }
 
-TEST(FileOpening, CreationReuseAndSharing) {
-  TempFile created(".csv");
+TEST(FileOpening, MissingNamesAndReuse) {
+  // A name of no file is refused and nothing is created.
+  TempFile missing(".csv");
+  EXPECT_EQ(FileOpen(0, missing.path()), nullptr);
+  EXPECT_FALSE(missing.Exists());
+
+  TempFile created(".csv", "");
   ASSERT_NE(FileOpen(0, created.path()), nullptr);
   EXPECT_EQ(LineRead(0), "");
   EXPECT_EQ(FileAtEnd(0), 1);
@@ -216,25 +221,16 @@ TEST(FileOpening, CreationReuseAndSharing) {
   EXPECT_EQ(FileOpen(0, TempMissingDirectoryPath().c_str()), nullptr);
   EXPECT_EQ(RegistryLookup(FileRegistry, 0), nullptr);
 
-  // The first handle is gone: the same path opens again under another number.
-  TempFile shared(".csv", "first\nsecond\n");
-  ASSERT_NE(FileOpen(1, created.path()), nullptr);
-  FileClose(1);
-
-  // An open file allows others only to read; every open asks for writing.
-  ASSERT_NE(FileOpen(0, shared.path()), nullptr);
-  EXPECT_EQ(LineRead(0), "first");
-  EXPECT_EQ(FileOpen(1, shared.path()), nullptr);
-  EXPECT_EQ(LineRead(0), "second");
-  EXPECT_EQ(FileAtEnd(0), 1);
-
   // Shutdown closes whatever is still open.
+  TempFile shared(".csv", "first\n");
   ASSERT_NE(FileOpen(5, created.path()), nullptr);
+  ASSERT_NE(FileOpen(6, shared.path()), nullptr);
   FileLibraryShutdown();
-  EXPECT_EQ(RegistryLookup(FileRegistry, 0), nullptr);
   EXPECT_EQ(RegistryLookup(FileRegistry, 5), nullptr);
-  ASSERT_NE(FileOpen(1, shared.path()), nullptr);
-  FileClose(1);
+  EXPECT_EQ(RegistryLookup(FileRegistry, 6), nullptr);
+  HANDLE alone = CreateFileA(shared.path(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  EXPECT_NE(alone, INVALID_HANDLE_VALUE);
+  CloseHandle(alone);
 }
 
 // Closing, and opening again under a number in use, give back what the open
@@ -250,14 +246,68 @@ TEST(FileOpening, CloseGivesBackWhatOpenTook) {
   EXPECT_EQ(HeapBytesInUse(ProgramHeap), heapUse);
 }
 
-TEST(FileOpening, ReadOnlyFileIsRefused) {
+struct ShareCase {
+  const char *what;
+  DWORD access;
+  DWORD shareMode;
+  bool opens;
+};
+
+HANDLE OpenBeside(const char *path, const ShareCase &c) {
+  return CreateFileA(path, c.access, c.shareMode, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+// The viewer only reads, and lets others read and write: whoever shares
+// reading with it can open the file beside it, in either order.
+TEST(FileOpening, SharesReadingAndWriting) {
+  const ShareCase cases[] = {
+      {"another reader", GENERIC_READ, FILE_SHARE_READ, true},
+      {"another reader that allows writing", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, true},
+      {"a writer that lets others read", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, true},
+      {"a reader that shares nothing", GENERIC_READ, 0, false},
+  };
+  TempFile file(".csv", "first\nsecond\n");
+  for (const ShareCase &c : cases) {
+    SCOPED_TRACE(c.what);
+    ASSERT_NE(FileOpen(0, file.path()), nullptr);
+    EXPECT_EQ(LineRead(0), "first");
+    HANDLE other = OpenBeside(file.path(), c);
+    EXPECT_EQ(other != INVALID_HANDLE_VALUE, c.opens);
+    EXPECT_EQ(LineRead(0), "second");
+    FileClose(0);
+    if (other != INVALID_HANDLE_VALUE) {
+      CloseHandle(other);
+    }
+  }
+
+  // A program holding the file for writing while it lets others read, as a
+  // spreadsheet does; and one that lets nobody in.
+  const ShareCase holders[] = {
+      {"held for writing, reading shared", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, true},
+      {"held for reading, reading shared", GENERIC_READ, FILE_SHARE_READ, true},
+      {"held for reading, nothing shared", GENERIC_READ, 0, false},
+  };
+  for (const ShareCase &c : holders) {
+    SCOPED_TRACE(c.what);
+    HANDLE holder = OpenBeside(file.path(), c);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(FileOpen(0, file.path()) != nullptr, c.opens);
+    if (c.opens) {
+      EXPECT_EQ(LineRead(0), "first");
+    }
+    FileClose(0);
+    CloseHandle(holder);
+  }
+}
+
+TEST(FileOpening, ReadOnlyFileIsRead) {
   TempFile file(".csv", "a\n");
   file.MakeReadOnly();
   SKIP_UNLESS_READ_ONLY_ENFORCED(file.path());
-  TempFile other(".csv", "b\n");
-  ASSERT_NE(FileOpen(0, other.path()), nullptr);
-  EXPECT_EQ(FileOpen(0, file.path()), nullptr);
-  EXPECT_EQ(RegistryLookup(FileRegistry, 0), nullptr);
+  ASSERT_NE(FileOpen(0, file.path()), nullptr);
+  EXPECT_EQ(LineRead(0), "a");
+  EXPECT_EQ(FileAtEnd(0), 1);
+  FileClose(0);
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 
 #include "tests/requesters/dialog_answer.h"
 #include "tests/requesters/import_patch.h"
-#include "tests/requesters/small_program_heap.h"
+#include "tests/support/small_program_heap.h"
 #include "tests/requesters/test_windows.h"
 #include "tests/support/temp_files.h"
 #include "toolkit/requesters/requesters.h"
@@ -128,7 +128,7 @@ TEST_F(FileDialog, DescribesTheDialogToThePlatform) {
   EXPECT_EQ(LastCall.initialDir, "C:");
   EXPECT_EQ(LastCall.title, "Datei \xF6"
                             "ffnnen");
-  EXPECT_EQ(LastCall.flags, 0x8080Cu);
+  EXPECT_EQ(LastCall.flags, 0x8180Cu);
   EXPECT_TRUE(IsWindowEnabled(other.handle));
   EXPECT_EQ(HeapListNewest(&DisabledWindowList), nullptr);
 

@@ -78,6 +78,15 @@ std::string TempFile::Read() const {
   return contents;
 }
 
+bool TempFile::Exists() const {
+#ifdef _WIN32
+  return GetFileAttributesA(path_.c_str()) != INVALID_FILE_ATTRIBUTES;
+#else
+  struct stat status;
+  return stat(path_.c_str(), &status) == 0;
+#endif
+}
+
 void TempFile::MakeReadOnly() const {
 #ifdef _WIN32
   SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_READONLY);

@@ -16,6 +16,7 @@ public:
   const char *path() const { return path_.c_str(); }
   void Write(const std::string &contents) const;
   std::string Read() const;
+  bool Exists() const;
   // Gives the file the read-only attribute (on the host: no write permission).
   void MakeReadOnly() const;
 

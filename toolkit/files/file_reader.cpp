@@ -99,8 +99,11 @@ HANDLE FileOpen(ObjectId number, const char *path) {
   if (!file) {
     return nullptr;
   }
-  HANDLE handle = CreateFileA(path ? path : "", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  // Reading only, and never creating: a viewer must not write to the disk.
+  // Sharing writing as well lets it read a file that another program keeps
+  // open for writing while allowing others to read it.
+  HANDLE handle = CreateFileA(path ? path : "", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE || handle == nullptr) {
     return nullptr;
   }

@@ -9,6 +9,12 @@
 // After windows.h, on which it builds.
 #include <commdlg.h>
 
+// The dialog itself refuses a typed name of a missing file, so the caller
+// never gets a path it would have to create.
+static const DWORD FILE_DIALOG_FLAGS =
+    OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
+static_assert(FILE_DIALOG_FLAGS == 0x8180C, "the dialog's documented flags");
+
 static BOOL FileDialogRun(const char *title, FileDialogBuffers *buffers, int32_t patternIndex) {
   OPENFILENAMEA dialog = {};
   // The classic size, without the fields later platform versions appended.
@@ -20,8 +26,7 @@ static BOOL FileDialogRun(const char *title, FileDialogBuffers *buffers, int32_t
   dialog.nMaxFile = FILE_DIALOG_NAME_SIZE;
   dialog.lpstrInitialDir = buffers->directory;
   dialog.lpstrTitle = title;
-  // No OFN_FILEMUSTEXIST: a new name in an existing directory is accepted.
-  dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
+  dialog.Flags = FILE_DIALOG_FLAGS;
   DisableThreadWindows();
   BOOL chosen = GetOpenFileNameA(&dialog);
   EnableThreadWindows();

@@ -10,16 +10,38 @@
 #include "toolkit/strings/string_functions.h"
 
 static const char ROW_COLUMN_BREAK[] = "\n";
+static const char ERROR_TITLE[] = "Fehler !";
 
-// The count message is built in the scratch buffer and kept there, one byte
-// past its NUL, so string work while the message box is open lands behind it.
-static void LoadCsvReportCount() {
+// The row count message, after the lead text, is built in the scratch buffer
+// and kept there, one byte past its NUL, so string work while the message box
+// is open lands behind it.
+static void LoadCsvReportCount(const char *title, const char *lead) {
   int32_t pos = ScratchPos;
-  StrFromInt(GadgetItemsCount(GADGET_LIST), pos);
+  StrAppendScratch(lead);
+  StrFromInt(GadgetItemsCount(GADGET_LIST), ScratchPos);
   StrAppendScratch(" Zeilen gelesen !");
   ScratchPos = ScratchPos + 1;
-  ShowMessage("Anzahl Zeilen", ScratchAt(pos), 0);
+  ShowMessage(title, ScratchAt(pos), 0);
   ScratchPos = pos;
+}
+
+// Reads the open file to its end; 0 as soon as the list refuses a row, so
+// that the rows shown are never silently fewer than the file's.
+static int32_t LoadCsvRows(const char *separator) {
+  // At least one read, so that an empty file is read to its end as well.
+  do {
+    int32_t pos = ScratchPos;
+    FileReadLine(FILE_CSV, pos);
+    StrTakeScratch(&LineText, pos);
+    if (!StrEqual(LineText, "")) {
+      StrReplace(LineText, separator, ROW_COLUMN_BREAK, pos);
+      StrTakeScratch(&RowText, pos);
+      if (GadgetItemAdd(GADGET_LIST, -1, RowText) == 0) {
+        return 0;
+      }
+    }
+  } while (FileAtEnd(FILE_CSV) == 0);
+  return 1;
 }
 
 void LoadCsvFile(const char *path, const char *separator) {
@@ -32,20 +54,16 @@ void LoadCsvFile(const char *path, const char *separator) {
 
   // Emptied before the open, so a file that cannot be opened leaves no rows.
   GadgetItemsClear(GADGET_LIST);
-  if (FileOpen(FILE_CSV, pathCopy) != 0) {
-    // At least one read, so that an empty file is read to its end as well.
-    do {
-      int32_t pos = ScratchPos;
-      FileReadLine(FILE_CSV, pos);
-      StrTakeScratch(&LineText, pos);
-      if (!StrEqual(LineText, "")) {
-        StrReplace(LineText, separatorCopy, ROW_COLUMN_BREAK, pos);
-        StrTakeScratch(&RowText, pos);
-        GadgetItemAdd(GADGET_LIST, -1, RowText);
-      }
-    } while (FileAtEnd(FILE_CSV) == 0);
+  if (FileOpen(FILE_CSV, pathCopy) == 0) {
+    ShowMessage(ERROR_TITLE, "Datei nicht lesbar !", 0);
+  } else {
+    int32_t whole = LoadCsvRows(separatorCopy);
     FileClose(FILE_CSV);
-    LoadCsvReportCount();
+    if (whole) {
+      LoadCsvReportCount("Anzahl Zeilen", "");
+    } else {
+      LoadCsvReportCount(ERROR_TITLE, "Zu wenig Speicher - nur ");
+    }
   }
   StrFree(pathCopy);
   StrFree(separatorCopy);

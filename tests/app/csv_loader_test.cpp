@@ -7,9 +7,11 @@
 
 #include "app/app_state.h"
 #include "app/csv_loader.h"
+#include "app/viewer_numbers.h"
 #include "tests/app/fake_list_and_message.h"
 #include "tests/support/read_only.h"
 #include "tests/support/temp_files.h"
+#include "toolkit/files/file_reader.h"
 #include "toolkit/strings/string_engine.h"
 
 namespace {
@@ -25,9 +27,13 @@ protected:
   }
 
   void ExpectCountMessage(int count) {
+    ExpectScratchMessage("Anzahl Zeilen", std::to_string(count) + " Zeilen gelesen !");
+  }
+
+  void ExpectScratchMessage(const char *title, const std::string &text) {
     EXPECT_EQ(Fake.messageCount, 1);
-    EXPECT_EQ(Fake.messageTitle, "Anzahl Zeilen");
-    EXPECT_EQ(Fake.messageText, std::to_string(count) + " Zeilen gelesen !");
+    EXPECT_EQ(Fake.messageTitle, title);
+    EXPECT_EQ(Fake.messageText, text);
     EXPECT_EQ(Fake.messageFlags, 0u);
     EXPECT_TRUE(Fake.messageAtScratchEnd);
     EXPECT_TRUE(Fake.messageSurvivedScratchWork);
@@ -107,41 +113,61 @@ TEST_F(CsvLoaderTest, ArgumentsInsideTheScratchBuffer) {
   EXPECT_EQ(ScratchPos, scratchBefore);
 }
 
-TEST_F(CsvLoaderTest, PathThatCannotBeOpenedLeavesTheListEmptyWithoutMessage) {
+// Whatever keeps the file from being read empties the list and says so.
+TEST_F(CsvLoaderTest, FileThatCannotBeOpenedEmptiesTheListAndSaysSo) {
+  TempFile missing(".csv");
+  TempFile held(".csv", "a,b\n");
+  HANDLE holder = CreateFileA(held.path(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(holder, INVALID_HANDLE_VALUE);
   const std::string missingDirectory = TempMissingDirectoryPath();
-  const char *paths[] = {missingDirectory.c_str(), "", nullptr};
+  const char *paths[] = {missing.path(), held.path(), missingDirectory.c_str(), "", nullptr};
   for (const char *path : paths) {
     SCOPED_TRACE(path ? path : "null path");
     ResetFakes();
     LoadCsvFile(path, ",");
     EXPECT_EQ(Fake.clearCount, 1);
     EXPECT_TRUE(Fake.rows.empty());
-    EXPECT_EQ(Fake.messageCount, 0);
+    EXPECT_EQ(Fake.messageCount, 1);
+    EXPECT_EQ(Fake.messageTitle, "Fehler !");
+    EXPECT_EQ(Fake.messageText, "Datei nicht lesbar !");
+    EXPECT_EQ(Fake.messageFlags, 0u);
     EXPECT_EQ(ScratchPos, scratchBefore);
   }
+  CloseHandle(holder);
+  // A viewer never creates what it was asked to read.
+  EXPECT_FALSE(missing.Exists());
 }
 
-// The file is opened for writing as well, so a read-only file is refused.
-TEST_F(CsvLoaderTest, ReadOnlyFileIsRefused) {
+TEST_F(CsvLoaderTest, ReadOnlyFileIsRead) {
   TempFile file(".csv", "a,b\n");
   file.MakeReadOnly();
   SKIP_UNLESS_READ_ONLY_ENFORCED(file.path());
   LoadCsvFile(file.path(), ",");
-  EXPECT_TRUE(Fake.rows.empty());
-  EXPECT_EQ(Fake.messageCount, 0);
+  EXPECT_EQ(Fake.rows, std::vector<std::string>{"a\nb"});
+  ExpectCountMessage(1);
   EXPECT_EQ(ScratchPos, scratchBefore);
 }
 
-TEST_F(CsvLoaderTest, NameOfNoFileIsCreatedEmpty) {
-  TempFile file(".csv");
+// The first row the list refuses ends the load: the file is closed and the
+// message says how many rows the list holds instead of passing for a count.
+TEST_F(CsvLoaderTest, RowTheListRefusesEndsTheLoad) {
+  TempFile file(".csv", "1\n\n2\n3\n4\n");
+  for (int32_t taken : {0, 2, 3}) {
+    SCOPED_TRACE(taken);
+    ResetFakes();
+    Fake.rowsTaken = taken;
+    LoadCsvFile(file.path(), ",");
+    EXPECT_EQ(Fake.addCalls, taken + 1);
+    EXPECT_EQ(static_cast<int32_t>(Fake.rows.size()), taken);
+    ExpectScratchMessage("Fehler !", "Zu wenig Speicher - nur " + std::to_string(taken) + " Zeilen gelesen !");
+    EXPECT_EQ(RegistryLookup(FileRegistry, FILE_CSV), nullptr);
+    EXPECT_EQ(ScratchPos, scratchBefore);
+  }
+  // A list that takes the last row takes the file whole.
+  ResetFakes();
+  Fake.rowsTaken = 4;
   LoadCsvFile(file.path(), ",");
-  EXPECT_TRUE(Fake.rows.empty());
-  ExpectCountMessage(0);
-  HANDLE created =
-      CreateFileA(file.path(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(created, INVALID_HANDLE_VALUE);
-  CloseHandle(created);
-  EXPECT_EQ(file.Read(), "");
+  ExpectCountMessage(4);
 }
 
 } // namespace

@@ -21,8 +21,12 @@ int32_t GadgetItemAdd(ObjectId number, int32_t position, const char *text) {
     Fake.otherGadgetCalls++;
     return 0;
   }
+  Fake.addCalls++;
+  if (Fake.rowsTaken >= 0 && static_cast<int32_t>(Fake.rows.size()) >= Fake.rowsTaken) {
+    return 0;
+  }
   Fake.rows.push_back(text ? text : "");
-  return 0;
+  return 1;
 }
 
 int32_t GadgetItemsCount(ObjectId number) {

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "tests/support/small_program_heap.h"
+
 using Row = std::vector<std::string>;
 
 TEST_F(ListViewTest, RowTextsAreSplitAtLineFeedsIntoTheColumns) {
@@ -53,6 +55,35 @@ TEST_F(ListViewTest, AddingKeepsTheCallersTextAndCountsEveryRow) {
   EXPECT_EQ(Record()->typeData[LISTVIEW_LONGEST_TEXT], 0);
   GadgetItemAdd(0, -1, "again");
   EXPECT_EQ(GadgetItemsCount(0), 1);
+}
+
+static WNDPROC ListProcBeforeRefusal;
+
+static LRESULT CALLBACK ListRefusingColumnTexts(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == LVM_SETITEMTEXTA) {
+    return FALSE;
+  }
+  return CallWindowProcA(ListProcBeforeRefusal, window, message, wParam, lParam);
+}
+
+// A row goes in whole or not at all, and the result says which: a row with
+// texts missing would pass for data.
+TEST_F(ListViewTest, RowThatCannotGoInWholeIsLeftOut) {
+  EXPECT_EQ(GadgetItemAdd(0, -1, "a\nb"), 1);
+  {
+    SmallProgramHeap full(true);
+    EXPECT_EQ(GadgetItemAdd(0, -1, "no\ncopy"), 0);
+  }
+  EXPECT_EQ(GadgetItemsCount(0), 1);
+
+  ListProcBeforeRefusal = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListRefusingColumnTexts)));
+  EXPECT_EQ(GadgetItemAdd(0, -1, "c\nrefused"), 0);
+  EXPECT_EQ(GadgetItemAdd(0, -1, "first column only"), 1);
+  SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListProcBeforeRefusal));
+  ASSERT_EQ(GadgetItemsCount(0), 2);
+  EXPECT_EQ(RowTexts(0), (Row{"a", "b", "", ""}));
+  EXPECT_EQ(RowTexts(1), (Row{"first column only", "", "", ""}));
 }
 
 TEST_F(ListViewTest, LongTextsAreReadBackWhole) {

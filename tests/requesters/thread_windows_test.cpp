@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "tests/requesters/dialog_answer.h"
-#include "tests/requesters/small_program_heap.h"
+#include "tests/support/small_program_heap.h"
 #include "tests/requesters/test_windows.h"
 #include "toolkit/requesters/requesters.h"
 

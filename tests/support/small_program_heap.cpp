@@ -1,4 +1,4 @@
-#include "tests/requesters/small_program_heap.h"
+#include "tests/support/small_program_heap.h"
 
 #include "toolkit/core/program_heap.h"
 

@@ -5,6 +5,7 @@
 #include "toolkit/core/object_registry.h"
 
 void GadgetItemsClear(ObjectId number);
+// 1 when the row went in; 0 when the gadget takes no rows or refused this one.
 int32_t GadgetItemAdd(ObjectId number, int32_t position, const char *text);
 int32_t GadgetItemsCount(ObjectId number);
 int32_t ListViewAddColumn(ObjectId number, int32_t position, const char *title, int32_t width);

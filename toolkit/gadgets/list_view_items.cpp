@@ -29,14 +29,20 @@ char *ListViewNextPiece(char **rest) {
   return piece;
 }
 
-// Column texts from column 1 on, one piece each; a final line feed adds nothing.
-static void ListViewSetColumnPieces(GadgetRecord *gadget, int32_t row, char *rest) {
+// Column texts from column 1 on, one piece each; a final line feed adds
+// nothing. False when the control refused a text it has a column for; the
+// pieces beyond the last column are passed on as well, and refused.
+static bool ListViewSetColumnPieces(GadgetRecord *gadget, int32_t row, char *rest) {
   LVITEMA item = {};
   for (item.iSubItem = 1; rest && *rest; item.iSubItem++) {
     item.pszText = ListViewNextPiece(&rest);
     ListViewRaiseLongest(gadget, item.pszText);
-    SendMessageA(gadget->window, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+    if (!SendMessageA(gadget->window, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item)) &&
+        item.iSubItem < ListViewColumnCount(gadget->window)) {
+      return false;
+    }
   }
+  return true;
 }
 
 // A private copy of the text, cut at its first line feed: returns the first
@@ -57,24 +63,42 @@ static char *ListViewCopyText(const char *text, char **copy, char **rest) {
   return ListViewNextPiece(rest);
 }
 
-int32_t ListViewAddItem(GadgetRecord *gadget, int32_t position, const char *text, int32_t) {
-  HWND control = gadget->window;
-  ListViewRedrawHold(control);
-  char *copy;
-  char *rest;
+// Inserts the row with its column texts; false, with nothing left behind,
+// when the control refuses any part of it.
+static bool ListViewInsertRow(GadgetRecord *gadget, int32_t position, char *first, char *rest) {
   LVITEMA item = {};
   item.mask = LVIF_TEXT | LVIF_PARAM;
   // The control appends a row inserted beyond its last one, so appending
   // needs no count: one message less for every row of a load.
   item.iItem = position == -1 ? INT_MAX : position;
-  item.pszText = ListViewCopyText(text, &copy, &rest);
+  item.pszText = first;
   ListViewRaiseLongest(gadget, item.pszText);
-  int32_t row = static_cast<int32_t>(SendMessageA(control, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-  if (row != -1)
-    ListViewSetColumnPieces(gadget, row, rest);
-  if (copy)
+  int32_t row = static_cast<int32_t>(SendMessageA(gadget->window, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+  if (row == -1) {
+    return false;
+  }
+  if (ListViewSetColumnPieces(gadget, row, rest)) {
+    return true;
+  }
+  SendMessageA(gadget->window, LVM_DELETEITEM, row, 0);
+  return false;
+}
+
+// 1 when the row went in whole. A text that cannot be copied inserts
+// nothing: a row with its texts missing would pass for data.
+int32_t ListViewAddItem(GadgetRecord *gadget, int32_t position, const char *text, int32_t) {
+  ListViewRedrawHold(gadget->window);
+  char *copy;
+  char *rest;
+  char *first = ListViewCopyText(text, &copy, &rest);
+  if (text && !copy) {
+    return 0;
+  }
+  bool added = ListViewInsertRow(gadget, position, first, rest);
+  if (copy) {
     HeapFree(ProgramHeap, 0, copy);
-  return 0;
+  }
+  return added ? 1 : 0;
 }
 
 int32_t ListViewSetText(GadgetRecord *gadget, const char *text) {

@@ -4,11 +4,14 @@
 
 #include <string>
 #include <vector>
+#include <windows.h>
+#include <commctrl.h>
 
 #include "tests/windows/window_test_support.h"
 #include "toolkit/core/module_instance.h"
 #include "toolkit/files/file_reader.h"
 #include "toolkit/gadgets/gadget.h"
+#include "toolkit/gadgets/list_view.h"
 #include "toolkit/gadgets/simple_gadgets.h"
 #include "toolkit/startup/toolkit_startup.h"
 
@@ -16,6 +19,18 @@ namespace {
 std::vector<std::string> shutdownLog;
 HWND watchedWindow;
 HWND watchedAuxiliary;
+WNDPROC watchedWindowProc;
+int32_t rowDeletions; // notifications of rows the list control freed
+
+LRESULT CALLBACK RowDeletionCounter(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NOTIFY) {
+    UINT code = reinterpret_cast<const NMHDR *>(lParam)->code;
+    if (code == LVN_DELETEITEM || code == LVN_DELETEALLITEMS) {
+      rowDeletions++;
+    }
+  }
+  return CallWindowProcA(watchedWindowProc, window, message, wParam, lParam);
+}
 
 LRESULT CALLBACK ShutdownHook(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HCBT_DESTROYWND) {
@@ -44,6 +59,15 @@ TEST(ToolkitShutdownTest, WindowsAndTheirGadgetsCloseBeforeFiles) {
   ASSERT_NE(watchedWindow, nullptr);
   HWND button = ButtonCreate(22, 5, 5, 60, 20, "x");
   ASSERT_NE(button, nullptr);
+  // At program end the list goes with its window without freeing its rows
+  // one by one, which some platforms do in time growing with their square.
+  HWND list = ListViewCreate(23, 5, 30, 100, 50, "a", 50, 0);
+  ASSERT_NE(list, nullptr);
+  GadgetItemAdd(23, -1, "1");
+  GadgetItemAdd(23, -1, "2");
+  watchedWindowProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(watchedWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RowDeletionCounter)));
+  rowDeletions = 0;
   watchedAuxiliary = CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, ModuleInstance, nullptr);
   GadgetListStateRecord->auxiliaryWindow = watchedAuxiliary;
   shutdownLog.clear();
@@ -58,5 +82,8 @@ TEST(ToolkitShutdownTest, WindowsAndTheirGadgetsCloseBeforeFiles) {
   EXPECT_EQ(RegistryLookup(WindowRegistry, 50), nullptr);
   EXPECT_EQ(RegistryLookup(GadgetRegistry, 22), nullptr);
   EXPECT_FALSE(IsWindow(button));
+  EXPECT_EQ(RegistryLookup(GadgetRegistry, 23), nullptr);
+  EXPECT_FALSE(IsWindow(list));
+  EXPECT_EQ(rowDeletions, 0);
   EXPECT_TRUE(DeleteFileA(path.c_str())) << "the file's handle is closed";
 }

@@ -13,6 +13,7 @@ ObjectRegistry *GadgetRegistry;
 GadgetListState *GadgetListStateRecord;
 HFONT GadgetLibraryFont;
 CRITICAL_SECTION BrushCacheLock;
+bool GadgetsEnding;
 
 enum : int32_t { GADGET_REGISTRY_GROWTH = 50, GADGET_CONTAINER_STACK_CAPACITY = 10 };
 
@@ -30,6 +31,7 @@ static void GadgetListStateInitialise(void *record) {
 }
 
 void GadgetLibraryStartup() {
+  GadgetsEnding = false;
   InitializeCriticalSection(&BrushCacheLock);
   GadgetLibraryFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   GadgetRegistry = RegistryCreate(sizeof(GadgetRecord), GADGET_REGISTRY_GROWTH, GadgetFree);
@@ -38,6 +40,7 @@ void GadgetLibraryStartup() {
 }
 
 void GadgetLibraryShutdown() {
+  GadgetsEnding = true;
   GadgetListState *state = static_cast<GadgetListState *>(LibraryStateGet(GadgetListStateRecord));
   if (state->auxiliaryWindow) {
     DestroyWindow(state->auxiliaryWindow);

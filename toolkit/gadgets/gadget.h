@@ -87,6 +87,10 @@ extern ObjectRegistry *GadgetRegistry;
 extern GadgetListState *GadgetListStateRecord; // reach it through LibraryStateGet
 extern HFONT GadgetLibraryFont;
 extern CRITICAL_SECTION BrushCacheLock;
+// Set by GadgetLibraryShutdown: the windows closed next take their gadgets
+// with them at program end, so a gadget may leave to the process's end what
+// that gives back anyway.
+extern bool GadgetsEnding;
 
 void GadgetLibraryStartup();
 void GadgetLibraryShutdown();

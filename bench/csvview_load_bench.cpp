@@ -2,7 +2,6 @@
 // cheapest way the list-view control can take the same rows, in one run.
 //
 //   csvview_load_bench <csvview.exe> [rows]        (rows default 1000000)
-//
 // Viewer: a generated four-field file is chosen in the viewer's file dialog;
 // the time runs from the dialog's Open press to the viewer's count message,
 // so it covers closing the dialog, emptying the (empty) list, reading and
@@ -21,40 +20,13 @@
 #include <commctrl.h>
 
 #include "app/viewer_numbers.h"
+#include "bench/generated_csv.h"
 #include "tools/driver/remote_viewer.h"
 
 namespace {
 
 const DWORD BENCH_WAIT_MS = 3600 * 1000;
-const int32_t BENCH_COLUMNS = 4;
-
-double Seconds() {
-  LARGE_INTEGER frequency;
-  LARGE_INTEGER now;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&now);
-  return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-void BenchRowPieces(int32_t row, std::string pieces[BENCH_COLUMNS]) {
-  pieces[0] = std::to_string(row);
-  pieces[1] = "Wert " + std::to_string(row % 997);
-  pieces[2] = std::to_string(row * 7) + ".25";
-  pieces[3] = "M\xFCnchen";
-}
-
-int32_t BenchWriteFile(const std::string &path, int32_t rows) {
-  std::FILE *file = std::fopen(path.c_str(), "wb");
-  if (!file) {
-    return 0;
-  }
-  std::string pieces[BENCH_COLUMNS];
-  for (int32_t row = 0; row < rows; row++) {
-    BenchRowPieces(row, pieces);
-    std::fprintf(file, "%s,%s,%s,%s\r\n", pieces[0].c_str(), pieces[1].c_str(), pieces[2].c_str(), pieces[3].c_str());
-  }
-  return std::fclose(file) == 0;
-}
+const int32_t BENCH_COLUMNS = GENERATED_CSV_FIELDS;
 
 // Seconds to append the rows to a list shaped like the viewer's, or -1.
 double BenchBaseline(int32_t rows) {
@@ -85,9 +57,9 @@ double BenchBaseline(int32_t rows) {
 
   std::string *pieces = new std::string[static_cast<size_t>(rows) * BENCH_COLUMNS];
   for (int32_t row = 0; row < rows; row++) {
-    BenchRowPieces(row, &pieces[static_cast<size_t>(row) * BENCH_COLUMNS]);
+    GeneratedCsvRow(row, &pieces[static_cast<size_t>(row) * BENCH_COLUMNS]);
   }
-  double start = Seconds();
+  double start = BenchSeconds();
   SendMessageA(list, WM_SETREDRAW, FALSE, 0);
   for (int32_t row = 0; row < rows; row++) {
     std::string *rowPieces = &pieces[static_cast<size_t>(row) * BENCH_COLUMNS];
@@ -106,7 +78,7 @@ double BenchBaseline(int32_t rows) {
   SendMessageA(list, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list, nullptr, TRUE);
   UpdateWindow(window);
-  double seconds = Seconds() - start;
+  double seconds = BenchSeconds() - start;
   int32_t count = static_cast<int32_t>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
   ShowWindow(window, SW_HIDE);
   // The pieces are left to the process end as well: freeing a million
@@ -128,10 +100,10 @@ double BenchViewer(const std::string &exePath, const std::string &csvPath, int32
     return -1;
   }
   RemoteSetText(GetDlgItem(dialog, 0x47C), csvPath);
-  double start = Seconds();
+  double start = BenchSeconds();
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
   HWND box = RemoteViewerWaitDialog(&viewer, REMOTE_DIALOG_MESSAGE, BENCH_WAIT_MS);
-  double seconds = Seconds() - start;
+  double seconds = BenchSeconds() - start;
   std::string message = box ? RemoteMessageText(box) : std::string("(no message)");
   std::printf("viewer message: %s\n", message.c_str());
   RemoteViewerRelease(&viewer);
@@ -146,11 +118,11 @@ int main(int argc, char **argv) {
     return 2;
   }
   std::string exePath = RemotePathFromArgument(argv[1]);
-  int32_t rows = argc > 2 ? std::atoi(argv[2]) : 1000000;
   char directory[MAX_PATH];
   GetTempPathA(sizeof directory, directory);
   std::string csvPath = std::string(directory) + "csvview-load-bench.csv";
-  if (rows <= 0 || !BenchWriteFile(csvPath, rows)) {
+  int32_t rows = argc > 2 ? std::atoi(argv[2]) : 1000000;
+  if (rows <= 0 || !GeneratedCsvWrite(csvPath, rows)) {
     std::fprintf(stderr, "cannot write %s\n", csvPath.c_str());
     return 1;
   }

@@ -7,6 +7,8 @@
 //   ReleaseCapture();
 //   EventDrain();
 //   EXPECT_TRUE(recorder.Check(SIZING_END));
+//
+// A comment on each table names the call that produces it.
 #pragma once
 #include <cstdint>
 #include <vector>

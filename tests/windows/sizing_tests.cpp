@@ -97,9 +97,11 @@ bool SizingSequenceMessage(UINT message, WPARAM, LPARAM lParam) {
   }
 }
 
-// Enter or Escape pressed in a keyboard sizing.
+// KeyPress(window, VK_RETURN) or KeyPress(window, VK_ESCAPE) in a keyboard
+// sizing: the mode lets go of the capture.
 const ExpectedMessage SIZING_END[] = {{WM_CAPTURECHANGED, SEQ_SENT}, {WM_EXITSIZEMOVE, SEQ_POSTED}, {0}};
-// WindowSizingProc leaving a message to the platform.
+// WindowSizingProc(window, message, ...) for a message it leaves to the
+// platform.
 const ExpectedMessage NO_MESSAGES[] = {{0}};
 
 // Switches the platform's full-window dragging for one test.
@@ -260,7 +262,7 @@ TEST(SizingTest, BorderDragAnnouncesEveryRectangleBeforeTheMove) {
       RECT inRect = window.Rect();
       window.ButtonUp();
       bool ended = Sizing()->active == 0 && GetCapture() == nullptr;
-      // SC_SIZE from a border, a move out, a move in, the button up. The
+      // Command(SC_SIZE | edge), MouseTo(out), MouseTo(in), ButtonUp(). The
       // button is up when the command arrives, so the mode presses it.
       const WPARAM edge = static_cast<WPARAM>(c.edge);
       const ExpectedMessage expected[] = {

@@ -14,6 +14,7 @@
 #include "toolkit/gadgets/list_view.h"
 #include "toolkit/gadgets/simple_gadgets.h"
 #include "toolkit/startup/toolkit_startup.h"
+#include "toolkit/windows/gadget_list.h"
 
 namespace {
 std::vector<std::string> shutdownLog;

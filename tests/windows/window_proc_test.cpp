@@ -8,6 +8,7 @@
 
 #include "toolkit/core/module_instance.h"
 #include "toolkit/gadgets/gadget.h"
+#include "toolkit/gadgets/gadget_forward.h"
 
 namespace {
 class WindowProcTest : public testing::Test {

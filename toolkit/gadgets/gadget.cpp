@@ -7,48 +7,34 @@
 #include "toolkit/core/program_heap.h"
 #include "toolkit/gadgets/gadget_create.h"
 #include "toolkit/windows/event.h"
+#include "toolkit/windows/gadget_list.h"
 #include "toolkit/windows/window.h"
 
 ObjectRegistry *GadgetRegistry;
-GadgetListState *GadgetListStateRecord;
 HFONT GadgetLibraryFont;
 CRITICAL_SECTION BrushCacheLock;
 bool GadgetsEnding;
 
-enum : int32_t { GADGET_REGISTRY_GROWTH = 50, GADGET_CONTAINER_STACK_CAPACITY = 10 };
-
-void GadgetStackCreate(GadgetListState *state) {
-  state->stackBuffer =
-      static_cast<HWND *>(HeapAlloc(ProgramHeap, HEAP_ZERO_MEMORY, GADGET_CONTAINER_STACK_CAPACITY * sizeof(HWND)));
-  state->stackDepth = 0;
-  state->stackCapacity = state->stackBuffer ? GADGET_CONTAINER_STACK_CAPACITY : 0;
-}
-
-static void GadgetListStateInitialise(void *record) {
-  GadgetListState *state = static_cast<GadgetListState *>(record);
-  GadgetStackCreate(state);
-  state->currentFont = GadgetLibraryFont;
-}
+enum : int32_t { GADGET_REGISTRY_GROWTH = 50 };
 
 void GadgetLibraryStartup() {
   GadgetsEnding = false;
   InitializeCriticalSection(&BrushCacheLock);
   GadgetLibraryFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   GadgetRegistry = RegistryCreate(sizeof(GadgetRecord), GADGET_REGISTRY_GROWTH, GadgetFree);
-  GadgetListStateRecord =
-      static_cast<GadgetListState *>(LibraryStateCreate(sizeof(GadgetListState), GadgetListStateInitialise));
+  GadgetListStateCreate(GadgetLibraryFont);
 }
 
 void GadgetLibraryShutdown() {
   GadgetsEnding = true;
-  GadgetListState *state = static_cast<GadgetListState *>(LibraryStateGet(GadgetListStateRecord));
+  GadgetListState *state = LibraryStateGet(GadgetListStateRecord);
   if (state->auxiliaryWindow) {
     DestroyWindow(state->auxiliaryWindow);
   }
 }
 
 HWND GadgetControlCreate(const GadgetControlShape *shape, int32_t x, int32_t y, int32_t width, int32_t height) {
-  GadgetListState *state = static_cast<GadgetListState *>(LibraryStateGet(GadgetListStateRecord));
+  GadgetListState *state = LibraryStateGet(GadgetListStateRecord);
   return CreateWindowExA(shape->extendedStyle, shape->className, shape->text, shape->style | WS_CHILD | WS_VISIBLE, x,
                          y, width, height, state->currentGadgetList, reinterpret_cast<HMENU>(shape->initialId),
                          ModuleInstance, nullptr);
@@ -69,7 +55,7 @@ HWND GadgetRegister(ObjectId number, GadgetRecord *gadget, HWND control, const G
       reinterpret_cast<WNDPROC>(SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(GadgetWindowProc)));
   SetWindowLongPtrA(control, GWLP_ID, number);
   SetPropA(control, GADGET_ID_PROPERTY, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(number)));
-  GadgetListState *state = static_cast<GadgetListState *>(LibraryStateGet(GadgetListStateRecord));
+  GadgetListState *state = LibraryStateGet(GadgetListStateRecord);
   SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(state->currentFont), TRUE);
   return control;
 }

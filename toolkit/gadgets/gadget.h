@@ -5,6 +5,7 @@
 #include <windows.h>
 #include "toolkit/core/object_registry.h"
 #include "toolkit/gadgets/gadget_items.h"
+#include "toolkit/windows/property_names.h"
 
 enum : int32_t {
   GADGET_TYPE_BUTTON = 1,
@@ -67,24 +68,7 @@ struct GadgetOps {
   int32_t (*GetItemData)(GadgetRecord *gadget, int32_t index);
 };
 
-struct GadgetListState {
-  HWND currentGadgetList;
-  HFONT currentFont;
-  HWND *stackBuffer;
-  int32_t stackDepth;
-  int32_t stackCapacity;
-  HWND auxiliaryWindow;
-};
-
-// A fresh container stack for the state: 10 zero entries, depth 0 (capacity
-// 0 when the memory cannot be had).
-void GadgetStackCreate(GadgetListState *state);
-
-// "QX_ID": the gadget number on every registered control.
-#define GADGET_ID_PROPERTY "QX_ID"
-
 extern ObjectRegistry *GadgetRegistry;
-extern GadgetListState *GadgetListStateRecord; // reach it through LibraryStateGet
 extern HFONT GadgetLibraryFont;
 extern CRITICAL_SECTION BrushCacheLock;
 // Set by GadgetLibraryShutdown: the windows closed next take their gadgets

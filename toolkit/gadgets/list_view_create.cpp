@@ -88,7 +88,7 @@ HWND ListViewCreate(ObjectId number, int32_t x, int32_t y, int32_t width, int32_
 LRESULT CALLBACK ListViewWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
   case WM_SETFONT:
-    RemovePropA(window, "QX_RectTop"); // the row height may change
+    RemovePropA(window, LIST_VIEW_RECT_TOP_PROPERTY); // the row height may change
     break;
   case WM_PAINT:
     // A paint requested directly (UpdateWindow, RDW_UPDATENOW) passes no
@@ -101,8 +101,8 @@ LRESULT CALLBACK ListViewWindowProc(HWND window, UINT message, WPARAM wParam, LP
     ListRowDataFreeAll(window);
     break;
   case WM_NCDESTROY:
-    RemovePropA(window, "QX_RectTop");
-    RemovePropA(window, "QX_RectBottom");
+    RemovePropA(window, LIST_VIEW_RECT_TOP_PROPERTY);
+    RemovePropA(window, LIST_VIEW_RECT_BOTTOM_PROPERTY);
     ListViewRedrawForget(window);
     break;
   }

@@ -3,9 +3,6 @@
 #include "toolkit/gadgets/list_view_internal.h"
 #include "toolkit/gadgets/theme_check.h"
 
-static const char RECT_TOP_PROPERTY[] = "QX_RectTop";
-static const char RECT_BOTTOM_PROPERTY[] = "QX_RectBottom";
-
 static int32_t ListViewIntProperty(HWND control, const char *name) {
   return static_cast<int32_t>(reinterpret_cast<INT_PTR>(GetPropA(control, name)));
 }
@@ -19,7 +16,7 @@ RECT ListViewRowMetrics(HWND control) {
   }
   // An empty list is measured once with a temporary row; a font change drops
   // the measurement.
-  if (ListViewIntProperty(control, RECT_TOP_PROPERTY) == 0) {
+  if (ListViewIntProperty(control, LIST_VIEW_RECT_TOP_PROPERTY) == 0) {
     char blank[] = " ";
     LVITEMA item = {};
     item.mask = LVIF_TEXT;
@@ -29,11 +26,11 @@ RECT ListViewRowMetrics(HWND control) {
     measured.left = LVIR_BOUNDS;
     SendMessageA(control, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&measured));
     SendMessageA(control, LVM_DELETEALLITEMS, 0, 0);
-    SetPropA(control, RECT_TOP_PROPERTY, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(measured.top)));
-    SetPropA(control, RECT_BOTTOM_PROPERTY, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(measured.bottom)));
+    SetPropA(control, LIST_VIEW_RECT_TOP_PROPERTY, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(measured.top)));
+    SetPropA(control, LIST_VIEW_RECT_BOTTOM_PROPERTY, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(measured.bottom)));
   }
-  row.top = ListViewIntProperty(control, RECT_TOP_PROPERTY);
-  row.bottom = ListViewIntProperty(control, RECT_BOTTOM_PROPERTY);
+  row.top = ListViewIntProperty(control, LIST_VIEW_RECT_TOP_PROPERTY);
+  row.bottom = ListViewIntProperty(control, LIST_VIEW_RECT_BOTTOM_PROPERTY);
   row.right = static_cast<LONG>(SendMessageA(control, LVM_GETCOLUMNWIDTH, 0, 0));
   return row;
 }

@@ -142,5 +142,5 @@ int32_t ListViewCountItems(GadgetRecord *gadget) {
 // The row records went at WM_DESTROY (ListViewWindowProc): by now the
 // control holds no rows to find them by.
 void ListViewOnDestroy(GadgetRecord *gadget) {
-  RemovePropA(gadget->window, "QX_LastSelected");
+  RemovePropA(gadget->window, LIST_VIEW_LAST_SELECTED_PROPERTY);
 }

@@ -4,20 +4,18 @@
 #include "toolkit/gadgets/list_view_internal.h"
 #include "toolkit/windows/event.h"
 
-static const char LAST_SELECTED_PROPERTY[] = "QX_LastSelected";
-
 void ListViewCheckDeselect(HWND control) {
   if (ListViewFirstSelected(control) != -1)
     return;
-  if (static_cast<int32_t>(reinterpret_cast<INT_PTR>(GetPropA(control, LAST_SELECTED_PROPERTY))) == -1)
+  if (static_cast<int32_t>(reinterpret_cast<INT_PTR>(GetPropA(control, LIST_VIEW_LAST_SELECTED_PROPERTY))) == -1)
     return;
-  SetPropA(control, LAST_SELECTED_PROPERTY, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-1)));
+  SetPropA(control, LIST_VIEW_LAST_SELECTED_PROPERTY, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-1)));
   GadgetPostEvent(control, GADGET_EVENT_CHANGE);
 }
 
 static void ListViewItemChanged(HWND control, const NMLISTVIEW *change) {
   if (change->uNewState & LVIS_SELECTED) {
-    SetPropA(control, LAST_SELECTED_PROPERTY, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(change->iItem)));
+    SetPropA(control, LIST_VIEW_LAST_SELECTED_PROPERTY, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(change->iItem)));
     GadgetPostEvent(control, GADGET_EVENT_CHANGE);
     return;
   }

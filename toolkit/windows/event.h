@@ -51,4 +51,3 @@ void EventQueuePush(int32_t code, int32_t window);
 
 LRESULT CALLBACK WindowClassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT WindowEventProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-LRESULT GadgetForwardMessage(HWND control, HWND window, UINT message, WPARAM wParam, LPARAM lParam);

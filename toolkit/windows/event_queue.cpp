@@ -6,7 +6,7 @@
 #include "toolkit/windows/event.h"
 
 void EventQueuePush(int32_t code, int32_t window) {
-  EventState *state = (EventState *)LibraryStateGet(EventStateRecord);
+  EventState *state = LibraryStateGet(EventStateRecord);
   EventQueueNode *tail = state->queueTail;
   // A burst of equal events (moves or sizes during a drag) leaves one entry.
   if (tail != nullptr && tail->code == code && tail->window == window)
@@ -24,7 +24,7 @@ void EventQueuePush(int32_t code, int32_t window) {
 }
 
 bool EventQueuePop(int32_t *code, int32_t *window) {
-  EventState *state = (EventState *)LibraryStateGet(EventStateRecord);
+  EventState *state = LibraryStateGet(EventStateRecord);
   EventQueueNode *head = state->queueHead;
   if (head == nullptr)
     return false;

@@ -5,6 +5,6 @@
 EventState *EventStateRecord;
 
 int32_t EventGadgetId() {
-  EventState *state = (EventState *)LibraryStateGet(EventStateRecord);
+  EventState *state = LibraryStateGet(EventStateRecord);
   return state->snapshot.gadget;
 }

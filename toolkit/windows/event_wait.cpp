@@ -43,7 +43,7 @@ void EventDispatch(MSG *message) {
 } // namespace
 
 int32_t EventWait(int32_t timeout) {
-  EventState *state = (EventState *)LibraryStateGet(EventStateRecord);
+  EventState *state = LibraryStateGet(EventStateRecord);
   EventFields &working = state->working;
   working.EventType = -1;
   int32_t result;

@@ -8,18 +8,35 @@
 #include "toolkit/core/library_state.h"
 #include "toolkit/core/module_instance.h"
 #include "toolkit/core/program_heap.h"
-#include "toolkit/gadgets/gadget.h"
+#include "toolkit/windows/property_names.h"
+
+GadgetListState *GadgetListStateRecord;
 
 namespace {
+enum : int32_t { GADGET_CONTAINER_STACK_CAPACITY = 10 };
+
 struct PropertyName {
   char text[64];
 };
 
-// "QX_GadgetStack_%i" with the module instance as a decimal integer.
 PropertyName GadgetStackPropertyName() {
   PropertyName name;
-  snprintf(name.text, sizeof name.text, "QX_GadgetStack_%lld", (long long)(INT_PTR)ModuleInstance);
+  snprintf(name.text, sizeof name.text, GADGET_STACK_PROPERTY_FORMAT,
+           static_cast<long long>(reinterpret_cast<INT_PTR>(ModuleInstance)));
   return name;
+}
+
+// A fresh container stack: 10 zero entries, depth 0 (capacity 0 when the
+// memory cannot be had).
+void GadgetStackCreate(GadgetListState *state) {
+  state->stackBuffer =
+      static_cast<HWND *>(HeapAlloc(ProgramHeap, HEAP_ZERO_MEMORY, GADGET_CONTAINER_STACK_CAPACITY * sizeof(HWND)));
+  state->stackDepth = 0;
+  state->stackCapacity = state->stackBuffer ? GADGET_CONTAINER_STACK_CAPACITY : 0;
+}
+
+void GadgetListStateInitialise(void *record) {
+  GadgetStackCreate(static_cast<GadgetListState *>(record));
 }
 
 // Every record is also kept in this list: the subclass procedure needs its
@@ -70,8 +87,15 @@ void GadgetStackFirstUse(GadgetListState *state, HWND window) {
 }
 } // namespace
 
+void GadgetListStateCreate(HFONT font) {
+  GadgetListStateRecord = LibraryStateCreate<GadgetListState>(GadgetListStateInitialise);
+  if (GadgetListStateRecord != nullptr) {
+    GadgetListStateRecord->currentFont = font;
+  }
+}
+
 HWND GadgetListSet(HWND window) {
-  GadgetListState *state = (GadgetListState *)LibraryStateGet(GadgetListStateRecord);
+  GadgetListState *state = LibraryStateGet(GadgetListStateRecord);
   HWND previous = state->currentGadgetList;
   if (window == nullptr)
     return previous;
@@ -94,7 +118,7 @@ LRESULT CALLBACK GadgetListSubclassProc(HWND window, UINT message, WPARAM wParam
     return DefWindowProcA(window, message, wParam, lParam);
   WNDPROC previous = record->previousProcedure;
   if (message == WM_NCDESTROY) {
-    GadgetListState *state = (GadgetListState *)LibraryStateGet(GadgetListStateRecord);
+    GadgetListState *state = LibraryStateGet(GadgetListStateRecord);
     if (record->window == state->currentGadgetList) {
       state->currentGadgetList = nullptr;
       state->stackDepth = 0;

@@ -29,7 +29,7 @@ void SizingMoveToRect(HWND window, const RECT *rect) {
 // Every computed rectangle is announced before the window takes it, and the
 // window may still change it in WM_SIZING.
 void SizingApplyPoint(HWND window, POINT point) {
-  SizingState *state = (SizingState *)LibraryStateGet(SizingStateRecord);
+  SizingState *state = LibraryStateGet(SizingStateRecord);
   SizingRectFromPoint(point.x, point.y);
   SendMessageA(window, WM_SIZING, (WPARAM)state->edge, (LPARAM)&state->rectangle);
   SizingMoveToRect(window, &state->rectangle);
@@ -58,7 +58,7 @@ void SizingLimitsFill(HWND window, MINMAXINFO *limits) {
 }
 
 LRESULT SizingStart(HWND window, WPARAM wParam) {
-  SizingState *state = (SizingState *)LibraryStateGet(SizingStateRecord);
+  SizingState *state = LibraryStateGet(SizingStateRecord);
   state->edge = (int32_t)(wParam & SIZING_EDGE_MASK);
   state->active = 1;
   GetWindowRect(window, &state->rectangle);
@@ -126,7 +126,7 @@ void SizingCursorToEdge(int32_t edge, const RECT &r, POINT p) {
 }
 
 void SizingArrow(HWND window, WPARAM key) {
-  SizingState *state = (SizingState *)LibraryStateGet(SizingStateRecord);
+  SizingState *state = LibraryStateGet(SizingStateRecord);
   POINT p;
   GetCursorPos(&p);
   // A size command may carry the undefined edge values 9 to 15; they only step.
@@ -149,7 +149,7 @@ void SizingArrow(HWND window, WPARAM key) {
 }
 
 LRESULT SizingActiveProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  SizingState *state = (SizingState *)LibraryStateGet(SizingStateRecord);
+  SizingState *state = LibraryStateGet(SizingStateRecord);
   switch (message) {
   case WM_MOUSEMOVE: {
     state->keyboard = 0;
@@ -186,7 +186,7 @@ LRESULT SizingActiveProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
 } // namespace
 
 LRESULT WindowSizingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  SizingState *state = (SizingState *)LibraryStateGet(SizingStateRecord);
+  SizingState *state = LibraryStateGet(SizingStateRecord);
   if (state->active) {
     return SizingActiveProc(window, message, wParam, lParam);
   }
@@ -203,7 +203,7 @@ LRESULT WindowSizingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
 }
 
 void SizingRectFromPoint(int32_t x, int32_t y) {
-  SizingState *state = (SizingState *)LibraryStateGet(SizingStateRecord);
+  SizingState *state = LibraryStateGet(SizingStateRecord);
   SizingRect rect = {state->rectangle.left, state->rectangle.top, state->rectangle.right, state->rectangle.bottom};
   SizingLimits limits = {state->limits.ptMinTrackSize.x, state->limits.ptMinTrackSize.y, state->limits.ptMaxTrackSize.x,
                          state->limits.ptMaxTrackSize.y};

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <windows.h>
 #include "toolkit/core/object_registry.h"
+#include "toolkit/windows/property_names.h"
 
 enum : uint32_t {
   WINDOW_FLAG_SCREEN_CENTERED = 0x00000001,
@@ -25,9 +26,6 @@ struct WindowRecord {
 extern ObjectRegistry *WindowRegistry;
 extern HICON WindowClassIcon;
 extern HCURSOR WindowClassCursor;
-
-// "QX_WindowID": window number + 1 on every toolkit window.
-#define WINDOW_ID_PROPERTY "QX_WindowID"
 
 void WindowLibraryStartup();
 void WindowLibraryShutdown();

@@ -12,11 +12,11 @@ HCURSOR WindowClassCursor;
 
 void WindowLibraryStartup() {
   WindowRegistry = RegistryCreate(sizeof(WindowRecord), 16, WindowClose);
-  EventStateRecord = (EventState *)LibraryStateCreate(sizeof(EventState), nullptr);
+  EventStateRecord = LibraryStateCreate<EventState>(nullptr);
   // Null when the program has no icon 1: the platform shows its default.
   WindowClassIcon = LoadIconA(ModuleInstance, MAKEINTRESOURCEA(1));
   WindowClassCursor = LoadCursorA(nullptr, IDC_ARROW);
-  SizingStateRecord = (SizingState *)LibraryStateCreate(sizeof(SizingState), nullptr);
+  SizingStateRecord = LibraryStateCreate<SizingState>(nullptr);
 }
 
 // Every open window, in ascending order of number; gadgets go with them.

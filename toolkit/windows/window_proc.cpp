@@ -1,5 +1,6 @@
 // The procedure of every toolkit window class: messages become events.
 #include "toolkit/core/library_state.h"
+#include "toolkit/gadgets/gadget_forward.h"
 #include "toolkit/windows/event.h"
 #include "toolkit/windows/sizing.h"
 #include "toolkit/windows/window_command.h"
@@ -46,7 +47,7 @@ LRESULT WindowEventProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     return sizing;
   int32_t number = WindowNumberOfOwner(window);
   WindowRecord *record = WindowRecordOf(number);
-  EventFields &working = ((EventState *)LibraryStateGet(EventStateRecord))->working;
+  EventFields &working = LibraryStateGet(EventStateRecord)->working;
   working.window = number;
 
   switch (message) {

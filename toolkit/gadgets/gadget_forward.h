@@ -1,0 +1,8 @@
+// What a toolkit window must know of gadgets: a message about a control goes
+// to that control's gadget. The only gadget header the windows library uses.
+#pragma once
+#include <windows.h>
+
+// The gadget's answer, or PROC_DEFAULT when the control is no toolkit gadget
+// or its type does not handle messages at its parent.
+LRESULT GadgetForwardMessage(HWND control, HWND window, UINT message, WPARAM wParam, LPARAM lParam);

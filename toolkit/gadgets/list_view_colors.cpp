@@ -12,8 +12,9 @@ int32_t *ListRowDataGet(HWND control, int32_t row) {
   LVITEMA item = {};
   item.mask = LVIF_PARAM;
   item.iItem = row;
-  if (!SendMessageA(control, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
+  if (!SendMessageA(control, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) {
     return nullptr;
+  }
   return reinterpret_cast<int32_t *>(item.lParam);
 }
 
@@ -26,11 +27,13 @@ void ListRowDataSet(HWND control, int32_t row, int32_t *rowData) {
 }
 
 int32_t *ListRowDataEnsure(HWND control, int32_t row) {
-  if (row < 0 || row >= ListViewRowCount(control))
+  if (row < 0 || row >= ListViewRowCount(control)) {
     return nullptr;
+  }
   int32_t *rowData = ListRowDataGet(control, row);
-  if (rowData)
+  if (rowData) {
     return rowData;
+  }
   SIZE_T words = LIST_ROW_FIRST_PAIR + 2 * static_cast<SIZE_T>(ListViewColumnCount(control));
   rowData = static_cast<int32_t *>(HeapAlloc(ProgramHeap, HEAP_ZERO_MEMORY, sizeof(int32_t) * words));
   if (rowData) {
@@ -51,13 +54,15 @@ int32_t ListRowDataPairs(const int32_t *rowData) {
 // saves a change notification per row.
 void ListRowDataFreeAll(HWND control) {
   int32_t rows = ListRowDataLive > 0 ? ListViewRowCount(control) : 0;
-  for (int32_t row = 0; row < rows; row++)
+  for (int32_t row = 0; row < rows; row++) {
     ListRowDataFree(ListRowDataGet(control, row));
+  }
 }
 
 void ListRowDataFree(int32_t *rowData) {
-  if (!rowData)
+  if (!rowData) {
     return;
+  }
   ListRowDataLive--;
   HeapFree(ProgramHeap, 0, rowData);
 }
@@ -102,28 +107,33 @@ int32_t ListViewGetColor(GadgetRecord *gadget, int32_t kind) {
 // or of every pair for column -1.
 static void ListRowStoreColor(HWND control, int32_t row, int32_t kind, int32_t colour, int32_t column) {
   int32_t *rowData = ListRowDataEnsure(control, row);
-  if (!rowData)
+  if (!rowData) {
     return;
+  }
   int32_t pairs = ListRowDataPairs(rowData);
   int32_t value = static_cast<int32_t>(static_cast<uint32_t>(colour) + 1u);
   int32_t half = kind == COLOR_KIND_TEXT ? 0 : 1;
   int32_t first = column == -1 ? 0 : column;
   int32_t last = column == -1 ? pairs - 1 : column;
-  if (first < 0 || last >= pairs)
+  if (first < 0 || last >= pairs) {
     return;
-  for (int32_t i = first; i <= last; i++)
+  }
+  for (int32_t i = first; i <= last; i++) {
     rowData[LIST_ROW_FIRST_PAIR + 2 * i + half] = value;
+  }
 }
 
 void ListViewSetItemColor(GadgetRecord *gadget, int32_t index, int32_t kind, int32_t colour, int32_t column) {
   HWND control = gadget->window;
   int32_t rows = ListViewRowCount(control);
-  if (index != -1 && (index < 0 || index >= rows))
+  if (index != -1 && (index < 0 || index >= rows)) {
     return;
+  }
   if (kind == COLOR_KIND_TEXT || kind == COLOR_KIND_BACK) {
     if (index == -1) {
-      for (int32_t row = 0; row < rows; row++)
+      for (int32_t row = 0; row < rows; row++) {
         ListRowStoreColor(control, row, kind, colour, column);
+      }
     } else {
       ListRowStoreColor(control, index, kind, colour, column);
     }
@@ -132,19 +142,22 @@ void ListViewSetItemColor(GadgetRecord *gadget, int32_t index, int32_t kind, int
 }
 
 int32_t ListViewGetItemColor(GadgetRecord *gadget, int32_t index, int32_t kind, int32_t column) {
-  if (column < 0)
+  if (column < 0) {
     column = 0;
+  }
   int32_t *rowData = ListRowDataGet(gadget->window, index);
-  if (!rowData || column >= ListRowDataPairs(rowData) || (kind != COLOR_KIND_TEXT && kind != COLOR_KIND_BACK))
+  if (!rowData || column >= ListRowDataPairs(rowData) || (kind != COLOR_KIND_TEXT && kind != COLOR_KIND_BACK)) {
     return -1;
+  }
   int32_t stored = rowData[LIST_ROW_FIRST_PAIR + 2 * column + (kind == COLOR_KIND_TEXT ? 0 : 1)];
   return static_cast<int32_t>(static_cast<uint32_t>(stored) - 1u);
 }
 
 void ListViewSetItemData(GadgetRecord *gadget, int32_t index, int32_t value) {
   int32_t *rowData = ListRowDataEnsure(gadget->window, index);
-  if (rowData)
+  if (rowData) {
     rowData[LIST_ROW_DATA] = value;
+  }
 }
 
 int32_t ListViewGetItemData(GadgetRecord *gadget, int32_t index) {

@@ -18,10 +18,12 @@ int32_t ListViewColumnCount(HWND control) {
 static int32_t *ListRowDataResize(HWND control, int32_t row, int32_t *rowData, int32_t pairs) {
   SIZE_T size = sizeof(int32_t) * (LIST_ROW_FIRST_PAIR + 2 * static_cast<SIZE_T>(pairs));
   void *resized = HeapReAlloc(ProgramHeap, HEAP_ZERO_MEMORY, rowData, size);
-  if (!resized)
+  if (!resized) {
     return rowData;
-  if (resized != rowData)
+  }
+  if (resized != rowData) {
     ListRowDataSet(control, row, static_cast<int32_t *>(resized));
+  }
   return static_cast<int32_t *>(resized);
 }
 
@@ -36,22 +38,26 @@ int32_t ListViewAddColumnOp(GadgetRecord *gadget, int32_t position, const char *
   column.iSubItem = position;
   int32_t added =
       static_cast<int32_t>(SendMessageA(control, LVM_INSERTCOLUMNA, position, reinterpret_cast<LPARAM>(&column)));
-  if (added == -1)
+  if (added == -1) {
     return -1;
+  }
 
   int32_t columns = ListViewColumnCount(control);
   int32_t rows = ListViewRowCount(control);
   for (int32_t row = 0; row < rows; row++) {
     int32_t *rowData = ListRowDataGet(control, row);
-    if (!rowData)
+    if (!rowData) {
       continue;
+    }
     int32_t oldPairs = ListRowDataPairs(rowData);
     rowData = ListRowDataResize(control, row, rowData, columns);
-    if (ListRowDataPairs(rowData) <= oldPairs || added >= ListRowDataPairs(rowData))
+    if (ListRowDataPairs(rowData) <= oldPairs || added >= ListRowDataPairs(rowData)) {
       continue; // could not grow: the colours stay where they were
+    }
     int32_t *pair = rowData + LIST_ROW_FIRST_PAIR + 2 * added;
-    if (added < oldPairs)
+    if (added < oldPairs) {
       memmove(pair + 2, pair, sizeof(int32_t) * 2 * (oldPairs - added));
+    }
     pair[0] = 0;
     pair[1] = 0;
   }
@@ -60,27 +66,31 @@ int32_t ListViewAddColumnOp(GadgetRecord *gadget, int32_t position, const char *
 
 void ListViewRemoveColumn(GadgetRecord *gadget, int32_t index) {
   HWND control = gadget->window;
-  if (!SendMessageA(control, LVM_DELETECOLUMN, index, 0))
+  if (!SendMessageA(control, LVM_DELETECOLUMN, index, 0)) {
     return;
+  }
   int32_t columns = ListViewColumnCount(control);
   int32_t rows = ListViewRowCount(control);
   for (int32_t row = 0; row < rows; row++) {
     int32_t *rowData = ListRowDataGet(control, row);
-    if (!rowData)
+    if (!rowData) {
       continue;
+    }
     int32_t pairs = ListRowDataPairs(rowData);
     if (index < pairs) {
       int32_t *pair = rowData + LIST_ROW_FIRST_PAIR + 2 * index;
       memmove(pair, pair + 2, sizeof(int32_t) * 2 * (pairs - index - 1));
     }
-    if (pairs > columns)
+    if (pairs > columns) {
       ListRowDataResize(control, row, rowData, columns);
+    }
   }
 }
 
 int32_t ListViewGetAttribute(GadgetRecord *gadget, int32_t attribute) {
-  if (attribute != LISTVIEW_ATTRIBUTE_VIEW)
+  if (attribute != LISTVIEW_ATTRIBUTE_VIEW) {
     return 0;
+  }
   // LVS_ICON 0, LVS_SMALLICON 2, LVS_LIST 3, LVS_REPORT 1 become 0, 1, 2, 3.
   switch (GetWindowLongPtrA(gadget->window, GWL_STYLE) & LVS_TYPEMASK) {
   case LVS_SMALLICON:
@@ -95,8 +105,9 @@ int32_t ListViewGetAttribute(GadgetRecord *gadget, int32_t attribute) {
 }
 
 void ListViewSetAttribute(GadgetRecord *gadget, int32_t attribute, int32_t value) {
-  if (attribute != LISTVIEW_ATTRIBUTE_VIEW)
+  if (attribute != LISTVIEW_ATTRIBUTE_VIEW) {
     return;
+  }
   static const LONG_PTR views[] = {LVS_ICON, LVS_SMALLICON, LVS_LIST, LVS_REPORT};
   LONG_PTR view = (value >= 0 && value <= 3) ? views[value] : LVS_ICON;
   HWND control = gadget->window;
@@ -107,12 +118,14 @@ void ListViewSetAttribute(GadgetRecord *gadget, int32_t attribute, int32_t value
 }
 
 int32_t ListViewGetItemAttribute(GadgetRecord *gadget, int32_t, int32_t attribute, int32_t column) {
-  if (attribute != LISTVIEW_ITEM_ATTRIBUTE_WIDTH)
+  if (attribute != LISTVIEW_ITEM_ATTRIBUTE_WIDTH) {
     return 0;
+  }
   return static_cast<int32_t>(SendMessageA(gadget->window, LVM_GETCOLUMNWIDTH, column, 0));
 }
 
 void ListViewSetItemAttribute(GadgetRecord *gadget, int32_t, int32_t attribute, int32_t value, int32_t column) {
-  if (attribute == LISTVIEW_ITEM_ATTRIBUTE_WIDTH)
+  if (attribute == LISTVIEW_ITEM_ATTRIBUTE_WIDTH) {
     SendMessageA(gadget->window, LVM_SETCOLUMNWIDTH, column, MAKELPARAM(value & 0xFFFF, 0));
+  }
 }

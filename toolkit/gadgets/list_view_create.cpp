@@ -43,23 +43,28 @@ static void ListViewFillOps() {
 HWND ListViewCreate(ObjectId number, int32_t x, int32_t y, int32_t width, int32_t height, const char *title,
                     int32_t titleWidth, uint32_t flags) {
   DWORD style = flags | WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_SHAREIMAGELISTS | LVS_REPORT;
-  if (flags & LISTVIEW_FLAG_MULTISELECT)
+  if (flags & LISTVIEW_FLAG_MULTISELECT) {
     style &= ~static_cast<DWORD>(LVS_SINGLESEL);
-  else
+  } else {
     style |= LVS_SINGLESEL;
+  }
 
   DWORD extendedStyle = LVS_EX_DOUBLEBUFFER;
-  if (flags & LISTVIEW_FLAG_FULLROWSELECT)
+  if (flags & LISTVIEW_FLAG_FULLROWSELECT) {
     extendedStyle |= LVS_EX_FULLROWSELECT;
-  if (flags & LISTVIEW_FLAG_HEADER_DRAGDROP)
+  }
+  if (flags & LISTVIEW_FLAG_HEADER_DRAGDROP) {
     extendedStyle |= LVS_EX_HEADERDRAGDROP;
-  if (flags & LISTVIEW_FLAG_CHECKBOXES)
+  }
+  if (flags & LISTVIEW_FLAG_CHECKBOXES) {
     extendedStyle |= LVS_EX_CHECKBOXES;
+  }
 
   const GadgetControlShape shape = {WS_EX_CLIENTEDGE, WC_LISTVIEWA, style, nullptr, 0};
   HWND control = GadgetControlCreate(&shape, x, y, width, height);
-  if (!control)
+  if (!control) {
     return nullptr;
+  }
 
   // The check returns at once once the version is known; a failed version
   // query is thereby repeated at the next creation.
@@ -75,11 +80,13 @@ HWND ListViewCreate(ObjectId number, int32_t x, int32_t y, int32_t width, int32_
       SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListViewWindowProc)));
 
   GadgetRecord *gadget = GadgetSlotTake(number, control);
-  if (!gadget)
+  if (!gadget) {
     return nullptr;
+  }
   gadget->typeData[LISTVIEW_LINE_COLOR] = -1;
-  if (flags & LISTVIEW_FLAG_GRIDLINES)
+  if (flags & LISTVIEW_FLAG_GRIDLINES) {
     gadget->typeData[LISTVIEW_FLAGS] |= LISTVIEW_RECORD_GRIDLINES;
+  }
   GadgetRegister(number, gadget, control, &ListViewOps);
   ListViewAddColumnOp(gadget, 0, title, titleWidth);
   return control;

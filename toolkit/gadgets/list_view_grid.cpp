@@ -57,11 +57,14 @@ void ListViewDrawGrid(HWND control, HDC dc, COLORREF colour) {
   int32_t pitch = row.bottom - row.top;
   if (pitch > 0) {
     int32_t y = row.bottom - 1;
-    while (y < 0)
+    while (y < 0) {
       y += pitch;
-    for (; y < client.bottom; y += pitch)
-      if (y > headerRect.bottom)
+    }
+    for (; y < client.bottom; y += pitch) {
+      if (y > headerRect.bottom) {
         ListViewLine(dc, 0, y, client.right, y);
+      }
+    }
   }
 
   // Unthemed, the header's lower edge is covered in the list's background and
@@ -92,8 +95,9 @@ void ListViewDrawGrid(HWND control, HDC dc, COLORREF colour) {
       SendMessageA(control, LVM_GETSUBITEMRECT, 0, reinterpret_cast<LPARAM>(&cell));
       x = cell.left;
     } else {
-      if (i == 1)
+      if (i == 1) {
         columnsEnd = static_cast<int32_t>(SendMessageA(control, LVM_GETCOLUMNWIDTH, 0, 0));
+      }
       columnsEnd += static_cast<int32_t>(SendMessageA(control, LVM_GETCOLUMNWIDTH, i, 0));
       x = columnsEnd;
     }

@@ -13,8 +13,9 @@ int32_t ListViewRowCount(HWND control) {
 
 void ListViewRaiseLongest(GadgetRecord *gadget, const char *text) {
   intptr_t length = static_cast<intptr_t>(strlen(text));
-  if (length > gadget->typeData[LISTVIEW_LONGEST_TEXT])
+  if (length > gadget->typeData[LISTVIEW_LONGEST_TEXT]) {
     gadget->typeData[LISTVIEW_LONGEST_TEXT] = length;
+  }
 }
 
 char *ListViewNextPiece(char **rest) {
@@ -56,8 +57,9 @@ static char *ListViewCopyText(const char *text, char **copy, char **rest) {
     size_t size = strlen(text) + 1;
     *copy = static_cast<char *>(HeapAlloc(ProgramHeap, 0, size));
   }
-  if (!*copy)
+  if (!*copy) {
     return empty;
+  }
   memcpy(*copy, text, strlen(text) + 1);
   *rest = *copy;
   return ListViewNextPiece(rest);
@@ -104,8 +106,9 @@ int32_t ListViewAddItem(GadgetRecord *gadget, int32_t position, const char *text
 int32_t ListViewSetText(GadgetRecord *gadget, const char *text) {
   HWND control = gadget->window;
   int32_t row = ListViewFirstSelected(control);
-  if (row == -1)
+  if (row == -1) {
     return -1;
+  }
   char *copy;
   char *rest;
   LVITEMA item = {};
@@ -115,8 +118,9 @@ int32_t ListViewSetText(GadgetRecord *gadget, const char *text) {
   ListViewRaiseLongest(gadget, item.pszText);
   SendMessageA(control, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
   ListViewSetColumnPieces(gadget, row, rest);
-  if (copy)
+  if (copy) {
     HeapFree(ProgramHeap, 0, copy);
+  }
   return 0;
 }
 

@@ -5,10 +5,12 @@
 #include "toolkit/windows/event.h"
 
 void ListViewCheckDeselect(HWND control) {
-  if (ListViewFirstSelected(control) != -1)
+  if (ListViewFirstSelected(control) != -1) {
     return;
-  if (static_cast<int32_t>(reinterpret_cast<INT_PTR>(GetPropA(control, LIST_VIEW_LAST_SELECTED_PROPERTY))) == -1)
+  }
+  if (static_cast<int32_t>(reinterpret_cast<INT_PTR>(GetPropA(control, LIST_VIEW_LAST_SELECTED_PROPERTY))) == -1) {
     return;
+  }
   SetPropA(control, LIST_VIEW_LAST_SELECTED_PROPERTY, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-1)));
   GadgetPostEvent(control, GADGET_EVENT_CHANGE);
 }
@@ -21,8 +23,9 @@ static void ListViewItemChanged(HWND control, const NMLISTVIEW *change) {
   }
   UINT oldImage = (change->uOldState & LVIS_STATEIMAGEMASK) >> 12;
   UINT newImage = (change->uNewState & LVIS_STATEIMAGEMASK) >> 12;
-  if (oldImage != 0 && oldImage != newImage) // a check box changed
+  if (oldImage != 0 && oldImage != newImage) { // a check box changed
     GadgetPostEvent(control, GADGET_EVENT_CHANGE);
+  }
 }
 
 static bool ListViewInReportView(HWND control) {
@@ -30,8 +33,9 @@ static bool ListViewInReportView(HWND control) {
 }
 
 static COLORREF ListCellColor(const int32_t *rowData, int32_t column, int32_t half, COLORREF fallback) {
-  if (column < 0 || column >= ListRowDataPairs(rowData))
+  if (column < 0 || column >= ListRowDataPairs(rowData)) {
     return fallback;
+  }
   int32_t stored = rowData[LIST_ROW_FIRST_PAIR + 2 * column + half];
   return stored ? static_cast<COLORREF>(stored - 1) : fallback;
 }
@@ -44,10 +48,12 @@ static LRESULT ListViewCustomDraw(GadgetRecord *gadget, NMLVCUSTOMDRAW *draw) {
     // A disabled list gets neither colours nor grid.
     return IsWindowEnabled(control) ? CDRF_NOTIFYITEMDRAW | CDRF_NOTIFYPOSTPAINT : CDRF_DODEFAULT;
   case CDDS_ITEMPREPAINT:
-    if (!rowData)
+    if (!rowData) {
       return 0;
-    if (ListViewInReportView(control))
+    }
+    if (ListViewInReportView(control)) {
       return CDRF_NOTIFYSUBITEMDRAW;
+    }
     draw->clrText = ListCellColor(rowData, 0, 0, draw->clrText);
     draw->clrTextBk = ListCellColor(rowData, 0, 1, draw->clrTextBk);
     return 0;
@@ -72,8 +78,9 @@ static LRESULT ListViewCustomDraw(GadgetRecord *gadget, NMLVCUSTOMDRAW *draw) {
 }
 
 LRESULT ListViewNotify(GadgetRecord *gadget, HWND, UINT message, WPARAM, LPARAM lParam) {
-  if (message != WM_NOTIFY)
+  if (message != WM_NOTIFY) {
     return PROC_DEFAULT;
+  }
   HWND control = gadget->window;
   const NMHDR *header = reinterpret_cast<const NMHDR *>(lParam);
   switch (header->code) {

@@ -24,9 +24,11 @@ static int32_t HeldCapacity;
 static HHOOK RedrawHook;
 
 static int32_t ListViewHeldIndex(HWND control) {
-  for (int32_t i = 0; i < HeldCount; i++)
-    if (HeldLists[i] == control)
+  for (int32_t i = 0; i < HeldCount; i++) {
+    if (HeldLists[i] == control) {
       return i;
+    }
+  }
   return -1;
 }
 
@@ -37,8 +39,9 @@ bool ListViewRedrawHeld(HWND control) {
 // Drops the list from the held set; the hook goes with the last one.
 static bool ListViewHeldRemove(HWND control) {
   int32_t index = ListViewHeldIndex(control);
-  if (index == -1)
+  if (index == -1) {
     return false;
+  }
   HeldLists[index] = HeldLists[--HeldCount];
   if (HeldCount == 0 && RedrawHook) {
     UnhookWindowsHookEx(RedrawHook);
@@ -48,17 +51,20 @@ static bool ListViewHeldRemove(HWND control) {
 }
 
 void ListViewRedrawResume(HWND control) {
-  if (!ListViewHeldRemove(control))
+  if (!ListViewHeldRemove(control)) {
     return;
+  }
   SendMessageA(control, WM_SETREDRAW, TRUE, 0);
   RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 static LRESULT CALLBACK ListViewRedrawHookProc(int code, WPARAM wParam, LPARAM lParam) {
   HHOOK hook = RedrawHook;
-  if (code == HC_ACTION)
-    while (HeldCount > 0)
+  if (code == HC_ACTION) {
+    while (HeldCount > 0) {
       ListViewRedrawResume(HeldLists[HeldCount - 1]);
+    }
+  }
   return CallNextHookEx(hook, code, wParam, lParam);
 }
 
@@ -67,21 +73,24 @@ void ListViewRedrawForget(HWND control) {
 }
 
 void ListViewRedrawHold(HWND control) {
-  if (ListViewRedrawHeld(control))
+  if (ListViewRedrawHeld(control)) {
     return;
+  }
   if (HeldCount == HeldCapacity) {
     int32_t capacity = HeldCapacity + 4;
     SIZE_T size = sizeof(HWND) * static_cast<SIZE_T>(capacity);
     void *grown = HeldLists ? HeapReAlloc(ProgramHeap, 0, HeldLists, size) : HeapAlloc(ProgramHeap, 0, size);
-    if (!grown)
+    if (!grown) {
       return; // the list simply keeps redrawing
+    }
     HeldLists = static_cast<HWND *>(grown);
     HeldCapacity = capacity;
   }
   if (!RedrawHook) {
     RedrawHook = SetWindowsHookExA(WH_GETMESSAGE, ListViewRedrawHookProc, nullptr, GetCurrentThreadId());
-    if (!RedrawHook)
+    if (!RedrawHook) {
       return;
+    }
   }
   HeldLists[HeldCount++] = control;
   SendMessageA(control, WM_SETREDRAW, FALSE, 0);

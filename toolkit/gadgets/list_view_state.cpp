@@ -20,11 +20,13 @@ void ListViewSetState(GadgetRecord *gadget, int32_t value) {
   LVITEMA item = {};
   item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
   for (int32_t row; (row = ListViewFirstSelected(control)) != -1;) {
-    if (!SendMessageA(control, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item)))
+    if (!SendMessageA(control, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item))) {
       break; // a row the control will not deselect would loop for ever
+    }
   }
-  if (value == -1)
+  if (value == -1) {
     return;
+  }
   item.state = LVIS_SELECTED | LVIS_FOCUSED;
   SendMessageA(control, LVM_SETITEMSTATE, value, reinterpret_cast<LPARAM>(&item));
   SendMessageA(control, LVM_ENSUREVISIBLE, value, TRUE);
@@ -35,8 +37,9 @@ int32_t ListViewGetItemState(GadgetRecord *gadget, int32_t index) {
   UINT state = static_cast<UINT>(SendMessageA(control, LVM_GETITEMSTATE, index, LVIS_SELECTED | LVIS_STATEIMAGEMASK));
   int32_t bits = (state & LVIS_SELECTED) ? LISTVIEW_ITEM_SELECTED : 0;
   DWORD extended = static_cast<DWORD>(SendMessageA(control, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
-  if ((extended & LVS_EX_CHECKBOXES) && (state & LVIS_STATEIMAGEMASK) == INDEXTOSTATEIMAGEMASK(2))
+  if ((extended & LVS_EX_CHECKBOXES) && (state & LVIS_STATEIMAGEMASK) == INDEXTOSTATEIMAGEMASK(2)) {
     bits |= LISTVIEW_ITEM_CHECKED;
+  }
   return bits;
 }
 
@@ -44,7 +47,8 @@ void ListViewSetItemState(GadgetRecord *gadget, int32_t index, int32_t bits) {
   LVITEMA item = {};
   item.stateMask = LVIS_SELECTED | LVIS_FOCUSED | LVIS_STATEIMAGEMASK;
   item.state = INDEXTOSTATEIMAGEMASK((bits & LISTVIEW_ITEM_CHECKED) ? 2 : 1);
-  if (bits & LISTVIEW_ITEM_SELECTED)
+  if (bits & LISTVIEW_ITEM_SELECTED) {
     item.state |= LVIS_SELECTED | LVIS_FOCUSED;
+  }
   SendMessageA(gadget->window, LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(&item));
 }

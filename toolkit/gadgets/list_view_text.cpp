@@ -30,8 +30,9 @@ void ListViewGetItemText(GadgetRecord *gadget, int32_t index, int32_t column, in
     item.cchTextMax = size;
     found = static_cast<BOOL>(SendMessageA(gadget->window, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)));
   }
-  if (!found)
+  if (!found) {
     text[0] = '\0';
+  }
   text[size - 1] = '\0';
   ScratchRelease(size - static_cast<int32_t>(strlen(text)));
 }
@@ -58,8 +59,9 @@ void ListViewSetItemText(GadgetRecord *gadget, int32_t index, const char *text, 
 
 void ListViewGetText(GadgetRecord *gadget, int32_t pos) {
   int32_t row = ListViewFirstSelected(gadget->window);
-  if (row == -1)
+  if (row == -1) {
     ScratchSetPos(pos);
-  else
+  } else {
     ListViewGetItemText(gadget, row, 0, pos);
+  }
 }

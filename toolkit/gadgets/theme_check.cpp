@@ -16,8 +16,9 @@ template <typename Function> static Function ExportAs(FARPROC address) {
 }
 
 uint32_t GadgetThemeCheck() {
-  if (CommonControlsVersion != 0)
+  if (CommonControlsVersion != 0) {
     return CommonControlsVersion;
+  }
 
   HMODULE controls = LoadLibraryA("COMCTL32.DLL");
   if (controls) {
@@ -26,20 +27,23 @@ uint32_t GadgetThemeCheck() {
       DLLVERSIONINFO info = {};
       info.cbSize = 20;
       // A failing call leaves the version unknown, so the next list view asks again.
-      if (ExportAs<DLLGETVERSIONPROC>(address)(&info) >= 0)
+      if (ExportAs<DLLGETVERSIONPROC>(address)(&info) >= 0) {
         CommonControlsVersion = ((info.dwMajorVersion & 0xFFFF) << 16) | (info.dwMinorVersion & 0xFFFF);
+      }
     } else {
       CommonControlsVersion = 1;
     }
     FreeLibrary(controls);
   }
 
-  if (!ThemeLibrary)
+  if (!ThemeLibrary) {
     ThemeLibrary = LoadLibraryA("uxtheme.dll");
+  }
   if (ThemeLibrary) {
     FARPROC address = GetProcAddress(ThemeLibrary, "IsAppThemed");
-    if (address)
+    if (address) {
       GadgetsThemed = (ExportAs<BOOL(WINAPI *)()>(address)() && CommonControlsVersion >= 0x60000) ? 1 : 0;
+    }
   }
   return CommonControlsVersion;
 }

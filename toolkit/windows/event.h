@@ -18,7 +18,7 @@ enum : int32_t {
 };
 enum : UINT { MSG_GADGET_EVENT = 13103 };
 // Answer of a procedure stage that leaves the message to the default.
-const LRESULT PROC_DEFAULT = (LRESULT)(LONG_PTR)(int32_t)0xD0D0D0D1u;
+const LRESULT PROC_DEFAULT = static_cast<LRESULT>(static_cast<int32_t>(0xD0D0D0D1u));
 
 struct EventFields {
   int32_t gadget;

@@ -12,22 +12,27 @@ const DWORD WAKE_MASK = QS_KEY | QS_MOUSEMOVE | QS_MOUSEBUTTON | QS_POSTMESSAGE 
 // The focus accelerators of the active window, when it is a toolkit window
 // (a message box, for instance, has none).
 HACCEL ActiveWindowAccelerators(HWND active) {
-  if (active == nullptr)
+  if (active == nullptr) {
     return nullptr;
+  }
   WindowRecord *record = WindowRecordOf(WindowNumberOf(active));
   return record != nullptr ? record->acceleratorTable : nullptr;
 }
 
 // False when no message arrived within the timeout.
 bool EventFetch(int32_t timeout, MSG *message) {
-  if (timeout == -1)
+  if (timeout == -1) {
     return GetMessageA(message, nullptr, 0, 0) != -1;
-  if (PeekMessageA(message, nullptr, 0, 0, PEEK_FLAGS))
+  }
+  if (PeekMessageA(message, nullptr, 0, 0, PEEK_FLAGS)) {
     return true;
-  if (timeout == 0)
+  }
+  if (timeout == 0) {
     return false;
-  if (MsgWaitForMultipleObjects(0, nullptr, FALSE, (DWORD)timeout, WAKE_MASK) == WAIT_TIMEOUT)
+  }
+  if (MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(timeout), WAKE_MASK) == WAIT_TIMEOUT) {
     return false;
+  }
   return PeekMessageA(message, nullptr, 0, 0, PEEK_FLAGS) != 0;
 }
 
@@ -35,8 +40,9 @@ void EventDispatch(MSG *message) {
   HWND active = GetActiveWindow();
   HACCEL table = ActiveWindowAccelerators(active);
   // A translated accelerator has already been sent to the active window.
-  if (table != nullptr && TranslateAcceleratorA(active, table, message))
+  if (table != nullptr && TranslateAcceleratorA(active, table, message)) {
     return;
+  }
   TranslateMessage(message);
   DispatchMessageA(message);
 }
@@ -54,16 +60,17 @@ int32_t EventWait(int32_t timeout) {
   } else {
     // Zeroed so that a failed GetMessageA never hands on stale contents.
     MSG message = {};
-    if (!EventFetch(timeout, &message))
+    if (!EventFetch(timeout, &message)) {
       return EVENT_NONE;
+    }
     EventDispatch(&message);
     if (working.pendingCode != 0) {
       result = working.pendingCode;
       working.pendingCode = 0;
     } else {
-      result = (int32_t)message.message;
-      working.messageWParam = (uint32_t)message.wParam;
-      working.messageLParam = (int32_t)message.lParam;
+      result = static_cast<int32_t>(message.message);
+      working.messageWParam = static_cast<uint32_t>(message.wParam);
+      working.messageLParam = static_cast<int32_t>(message.lParam);
     }
   }
   state->snapshot = working;

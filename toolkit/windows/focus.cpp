@@ -8,7 +8,7 @@ bool FocusEligible(HWND control) {
 }
 
 BOOL CALLBACK FocusStepForward(HWND control, LPARAM lParam) {
-  FocusWalk *walk = (FocusWalk *)lParam;
+  FocusWalk *walk = reinterpret_cast<FocusWalk *>(lParam);
   if (!FocusEligible(control)) {
     return TRUE;
   }
@@ -28,7 +28,7 @@ BOOL CALLBACK FocusStepForward(HWND control, LPARAM lParam) {
 }
 
 BOOL CALLBACK FocusStepBackward(HWND control, LPARAM lParam) {
-  FocusWalk *walk = (FocusWalk *)lParam;
+  FocusWalk *walk = reinterpret_cast<FocusWalk *>(lParam);
   if (!FocusEligible(control)) {
     return TRUE;
   }
@@ -54,14 +54,14 @@ void FocusMove(int32_t backward) {
   FocusWalk walk = {};
   walk.current = IsChild(scope, focus) ? focus : nullptr;
   if (backward == 0) {
-    EnumChildWindows(scope, FocusStepForward, (LPARAM)&walk);
+    EnumChildWindows(scope, FocusStepForward, reinterpret_cast<LPARAM>(&walk));
     // The current control was the last eligible one: wrap to the first.
     if (walk.takeNext) {
-      EnumChildWindows(scope, FocusStepForward, (LPARAM)&walk);
+      EnumChildWindows(scope, FocusStepForward, reinterpret_cast<LPARAM>(&walk));
     }
     return;
   }
-  EnumChildWindows(scope, FocusStepBackward, (LPARAM)&walk);
+  EnumChildWindows(scope, FocusStepBackward, reinterpret_cast<LPARAM>(&walk));
   // Nothing before the current control (or no current control): the last one.
   if (!walk.done && walk.previous != nullptr) {
     SetFocus(walk.previous);

@@ -46,9 +46,10 @@ HeapList GadgetStackRecords;
 
 GadgetStackRecord *GadgetStackOf(HWND window) {
   for (void *entry = HeapListNewest(&GadgetStackRecords); entry != nullptr; entry = HeapListOlder(entry)) {
-    GadgetStackRecord *record = (GadgetStackRecord *)entry;
-    if (record->window == window)
+    GadgetStackRecord *record = static_cast<GadgetStackRecord *>(entry);
+    if (record->window == window) {
       return record;
+    }
   }
   return nullptr;
 }
@@ -62,8 +63,9 @@ void GadgetStackSave(GadgetListState *state, GadgetStackRecord *record) {
 }
 
 void GadgetStackRestore(GadgetListState *state, GadgetStackRecord *record) {
-  if (state->stackBuffer != nullptr)
+  if (state->stackBuffer != nullptr) {
     HeapFree(ProgramHeap, 0, state->stackBuffer);
+  }
   state->currentGadgetList = record->savedCurrentGadgetList;
   state->stackBuffer = record->savedStackBuffer;
   state->stackDepth = record->savedDepth;
@@ -72,18 +74,22 @@ void GadgetStackRestore(GadgetListState *state, GadgetStackRecord *record) {
 }
 
 void GadgetStackFirstUse(GadgetListState *state, HWND window) {
-  if (state->stackBuffer != nullptr)
+  if (state->stackBuffer != nullptr) {
     state->stackDepth = 0;
-  else
+  } else {
     GadgetStackCreate(state);
+  }
   state->currentGadgetList = window;
-  GadgetStackRecord *record = (GadgetStackRecord *)HeapListAdd(&GadgetStackRecords, sizeof(GadgetStackRecord));
+  GadgetStackRecord *record =
+      static_cast<GadgetStackRecord *>(HeapListAdd(&GadgetStackRecords, sizeof(GadgetStackRecord)));
   // Without a record the window is still current, only not remembered.
-  if (record == nullptr)
+  if (record == nullptr) {
     return;
+  }
   record->window = window;
-  SetPropA(window, GadgetStackPropertyName().text, (HANDLE)record);
-  record->previousProcedure = (WNDPROC)SetWindowLongPtrA(window, GWLP_WNDPROC, (LONG_PTR)GadgetListSubclassProc);
+  SetPropA(window, GadgetStackPropertyName().text, static_cast<HANDLE>(record));
+  record->previousProcedure = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(GadgetListSubclassProc)));
 }
 } // namespace
 
@@ -97,25 +103,29 @@ void GadgetListStateCreate(HFONT font) {
 HWND GadgetListSet(HWND window) {
   GadgetListState *state = LibraryStateGet(GadgetListStateRecord);
   HWND previous = state->currentGadgetList;
-  if (window == nullptr)
+  if (window == nullptr) {
     return previous;
+  }
   if (previous != nullptr) {
     GadgetStackRecord *saved = GadgetStackOf(previous);
-    if (saved != nullptr)
+    if (saved != nullptr) {
       GadgetStackSave(state, saved);
+    }
   }
   GadgetStackRecord *record = GadgetStackOf(window);
-  if (record != nullptr)
+  if (record != nullptr) {
     GadgetStackRestore(state, record);
-  else
+  } else {
     GadgetStackFirstUse(state, window);
+  }
   return previous;
 }
 
 LRESULT CALLBACK GadgetListSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   GadgetStackRecord *record = GadgetStackOf(window);
-  if (record == nullptr)
+  if (record == nullptr) {
     return DefWindowProcA(window, message, wParam, lParam);
+  }
   WNDPROC previous = record->previousProcedure;
   if (message == WM_NCDESTROY) {
     GadgetListState *state = LibraryStateGet(GadgetListStateRecord);
@@ -123,12 +133,14 @@ LRESULT CALLBACK GadgetListSubclassProc(HWND window, UINT message, WPARAM wParam
       state->currentGadgetList = nullptr;
       state->stackDepth = 0;
     }
-    if (record->savedStackBuffer != nullptr)
+    if (record->savedStackBuffer != nullptr) {
       HeapFree(ProgramHeap, 0, record->savedStackBuffer);
+    }
     HeapListRemove(&GadgetStackRecords, record);
     RemovePropA(window, GadgetStackPropertyName().text);
   }
-  if (previous != nullptr)
+  if (previous != nullptr) {
     return CallWindowProcA(previous, window, message, wParam, lParam);
+  }
   return DefWindowProcA(window, message, wParam, lParam);
 }

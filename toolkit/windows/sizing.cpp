@@ -14,7 +14,7 @@ const WPARAM SIZING_EDGE_MASK = 0xF;
 const LONG SIZING_KEY_STEP = 10;
 
 HCURSOR SizingCursorLoad(LPCSTR shape) {
-  return (HCURSOR)LoadImageA(nullptr, shape, IMAGE_CURSOR, 0, 0, LR_SHARED | LR_DEFAULTSIZE);
+  return static_cast<HCURSOR>(LoadImageA(nullptr, shape, IMAGE_CURSOR, 0, 0, LR_SHARED | LR_DEFAULTSIZE));
 }
 
 void SizingCursorPlace(LPCSTR shape, LONG x, LONG y) {
@@ -31,7 +31,7 @@ void SizingMoveToRect(HWND window, const RECT *rect) {
 void SizingApplyPoint(HWND window, POINT point) {
   SizingState *state = LibraryStateGet(SizingStateRecord);
   SizingRectFromPoint(point.x, point.y);
-  SendMessageA(window, WM_SIZING, (WPARAM)state->edge, (LPARAM)&state->rectangle);
+  SendMessageA(window, WM_SIZING, static_cast<WPARAM>(state->edge), reinterpret_cast<LPARAM>(&state->rectangle));
   SizingMoveToRect(window, &state->rectangle);
 }
 
@@ -59,11 +59,11 @@ void SizingLimitsFill(HWND window, MINMAXINFO *limits) {
 
 LRESULT SizingStart(HWND window, WPARAM wParam) {
   SizingState *state = LibraryStateGet(SizingStateRecord);
-  state->edge = (int32_t)(wParam & SIZING_EDGE_MASK);
+  state->edge = static_cast<int32_t>(wParam & SIZING_EDGE_MASK);
   state->active = 1;
   GetWindowRect(window, &state->rectangle);
   SizingLimitsFill(window, &state->limits);
-  SendMessageA(window, WM_GETMINMAXINFO, 0, (LPARAM)&state->limits);
+  SendMessageA(window, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&state->limits));
   if (GetKeyState(VK_LBUTTON) == 0) {
     SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, 0);
   }
@@ -153,7 +153,7 @@ LRESULT SizingActiveProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
   switch (message) {
   case WM_MOUSEMOVE: {
     state->keyboard = 0;
-    POINT point = {(SHORT)LOWORD(lParam), (SHORT)HIWORD(lParam)};
+    POINT point = {static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))};
     ClientToScreen(window, &point);
     SizingApplyPoint(window, point);
     return 0;

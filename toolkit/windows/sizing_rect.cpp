@@ -11,7 +11,7 @@ int32_t SizingSaturate(int64_t value) {
   if (value > INT32_MAX) {
     return INT32_MAX;
   }
-  return (int32_t)value;
+  return static_cast<int32_t>(value);
 }
 
 // Moves the near end of a span to the point, keeping the far end.
@@ -40,18 +40,18 @@ SizingRect SizingRectCompute(SizingRect rect, int32_t edge, SizingLimits limits,
   // A cursor placed 2 pixels inside the right or bottom edge (and inside both
   // edges of the top-left corner) by the keyboard reproduces that edge exactly.
   if (edge == SIZING_EDGE_LEFT || edge == SIZING_EDGE_TOP_LEFT || edge == SIZING_EDGE_BOTTOM_LEFT) {
-    int64_t left = edge == SIZING_EDGE_TOP_LEFT ? (int64_t)x - 2 : x;
+    int64_t left = edge == SIZING_EDGE_TOP_LEFT ? static_cast<int64_t>(x) - 2 : x;
     rect.left = SizingClampNear(left, rect.right, limits.minWidth, limits.maxWidth);
   }
   if (edge == SIZING_EDGE_RIGHT || edge == SIZING_EDGE_TOP_RIGHT || edge == SIZING_EDGE_BOTTOM_RIGHT) {
-    rect.right = SizingClampFar(rect.left, (int64_t)x + 2, limits.minWidth, limits.maxWidth);
+    rect.right = SizingClampFar(rect.left, static_cast<int64_t>(x) + 2, limits.minWidth, limits.maxWidth);
   }
   if (edge == SIZING_EDGE_TOP || edge == SIZING_EDGE_TOP_LEFT || edge == SIZING_EDGE_TOP_RIGHT) {
-    int64_t top = edge == SIZING_EDGE_TOP_LEFT ? (int64_t)y - 2 : y;
+    int64_t top = edge == SIZING_EDGE_TOP_LEFT ? static_cast<int64_t>(y) - 2 : y;
     rect.top = SizingClampNear(top, rect.bottom, limits.minHeight, limits.maxHeight);
   }
   if (edge == SIZING_EDGE_BOTTOM || edge == SIZING_EDGE_BOTTOM_LEFT || edge == SIZING_EDGE_BOTTOM_RIGHT) {
-    rect.bottom = SizingClampFar(rect.top, (int64_t)y + 2, limits.minHeight, limits.maxHeight);
+    rect.bottom = SizingClampFar(rect.top, static_cast<int64_t>(y) + 2, limits.minHeight, limits.maxHeight);
   }
   return rect;
 }

@@ -25,7 +25,7 @@ void WindowClassRegister(const char *name) {
   windowClass.hInstance = ModuleInstance;
   windowClass.hIcon = WindowClassIcon;
   windowClass.hCursor = WindowClassCursor;
-  windowClass.hbrBackground = (HBRUSH)(INT_PTR)(COLOR_BTNFACE + 1);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
   windowClass.lpszClassName = name;
   // A failed registration is not examined: creation then fails or succeeds on
   // its own.
@@ -33,10 +33,12 @@ void WindowClassRegister(const char *name) {
 }
 
 int WindowShowCommand(DWORD style) {
-  if (style & WS_MAXIMIZE)
+  if (style & WS_MAXIMIZE) {
     return SW_MAXIMIZE;
-  if (style & WS_MINIMIZE)
+  }
+  if (style & WS_MINIMIZE) {
     return SW_SHOWMINIMIZED;
+  }
   return SW_SHOWNORMAL;
 }
 
@@ -44,9 +46,10 @@ int WindowShowCommand(DWORD style) {
 // window still opens, only without focus movement.
 void WindowAcceleratorsCreate(WindowRecord *record) {
   record->acceleratorCount = 2;
-  ACCEL *entries = (ACCEL *)HeapAlloc(ProgramHeap, HEAP_ZERO_MEMORY, 2 * sizeof(ACCEL));
-  if (entries == nullptr)
+  ACCEL *entries = static_cast<ACCEL *>(HeapAlloc(ProgramHeap, HEAP_ZERO_MEMORY, 2 * sizeof(ACCEL)));
+  if (entries == nullptr) {
     return;
+  }
   entries[0] = {FVIRTKEY | FNOINVERT, VK_TAB, CMD_FOCUS_NEXT};
   entries[1] = {FVIRTKEY | FNOINVERT | FSHIFT, VK_TAB, CMD_FOCUS_PREVIOUS};
   record->acceleratorEntries = entries;
@@ -57,9 +60,10 @@ void WindowAcceleratorsCreate(WindowRecord *record) {
 HWND WindowOpen(ObjectId number, int32_t x, int32_t y, int32_t width, int32_t height, const char *title,
                 uint32_t flags) {
   // Closes a window open under this number completely, class included.
-  WindowRecord *record = (WindowRecord *)RegistryAllocate(WindowRegistry, number);
-  if (record == nullptr)
+  WindowRecord *record = static_cast<WindowRecord *>(RegistryAllocate(WindowRegistry, number));
+  if (record == nullptr) {
     return nullptr;
+  }
   char className[CLASS_NAME_SIZE];
   WindowClassName(className, number);
   WindowClassRegister(className);
@@ -76,22 +80,25 @@ HWND WindowOpen(ObjectId number, int32_t x, int32_t y, int32_t width, int32_t he
   }
   record->window = window;
   WindowNumberMark(window, number);
-  if (style.visible)
+  if (style.visible) {
     ShowWindow(window, WindowShowCommand(style.style));
+  }
 
   // Looked up again: the record is only valid until the registry next grows.
-  record = (WindowRecord *)RegistryLookup(WindowRegistry, number);
+  record = static_cast<WindowRecord *>(RegistryLookup(WindowRegistry, number));
   record->minimisedOrMaximised = (style.style & (WS_MINIMIZE | WS_MAXIMIZE)) != 0 ? 1 : 0;
   WindowAcceleratorsCreate(record);
-  if (!style.keepGadgetList)
+  if (!style.keepGadgetList) {
     GadgetListSet(window);
+  }
   return window;
 }
 
 void WindowClose(ObjectId number) {
-  WindowRecord *record = (WindowRecord *)RegistryLookup(WindowRegistry, number);
-  if (record == nullptr)
+  WindowRecord *record = static_cast<WindowRecord *>(RegistryLookup(WindowRegistry, number));
+  if (record == nullptr) {
     return;
+  }
   ACCEL *entries = record->acceleratorEntries;
   HACCEL table = record->acceleratorTable;
   // Without its number the window produces no events while it is destroyed.

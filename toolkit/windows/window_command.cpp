@@ -8,19 +8,20 @@
 #include "toolkit/windows/window.h"
 
 LRESULT WindowCommandHandle(HWND window, WPARAM wParam, LPARAM lParam) {
-  HWND control = (HWND)lParam;
+  HWND control = reinterpret_cast<HWND>(lParam);
   // A gadget that answers the command itself produces no event.
-  if (GadgetForwardMessage(control, window, WM_COMMAND, wParam, lParam) != PROC_DEFAULT)
+  if (GadgetForwardMessage(control, window, WM_COMMAND, wParam, lParam) != PROC_DEFAULT) {
     return 0;
+  }
   EventFields &working = LibraryStateGet(EventStateRecord)->working;
   WORD notification = HIWORD(wParam);
   WORD command = LOWORD(wParam);
   if (control != nullptr) {
     working.pendingCode = EVENT_GADGET;
     working.EventType = notification;
-    working.gadget = (int32_t)GetWindowLongPtrA(control, GWLP_ID);
+    working.gadget = static_cast<int32_t>(GetWindowLongPtrA(control, GWLP_ID));
   } else if (notification == 0) {
-    working.gadget = (int32_t)wParam;
+    working.gadget = static_cast<int32_t>(wParam);
     working.pendingCode = EVENT_MENU;
   } else if (command == CMD_FOCUS_NEXT) {
     FocusMove(0);

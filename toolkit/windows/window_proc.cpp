@@ -14,8 +14,9 @@ BOOL CALLBACK SysColorChangeSend(HWND child, LPARAM) {
 
 LRESULT WindowSizeHandle(HWND window, int32_t number, WindowRecord *record, WPARAM kind) {
   // A toolkit window before WindowOpen has numbered it produces no size events.
-  if (WindowNumberOf(window) == -1 || record == nullptr)
+  if (WindowNumberOf(window) == -1 || record == nullptr) {
     return 1;
+  }
   switch (kind) {
   case SIZE_RESTORED:
     if (record->minimisedOrMaximised == 1) {
@@ -43,8 +44,9 @@ LRESULT WindowSizeHandle(HWND window, int32_t number, WindowRecord *record, WPAR
 
 LRESULT WindowEventProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT sizing = WindowSizingProc(window, message, wParam, lParam);
-  if (sizing != PROC_DEFAULT)
+  if (sizing != PROC_DEFAULT) {
     return sizing;
+  }
   int32_t number = WindowNumberOfOwner(window);
   WindowRecord *record = WindowRecordOf(number);
   EventFields &working = LibraryStateGet(EventStateRecord)->working;
@@ -52,36 +54,42 @@ LRESULT WindowEventProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 
   switch (message) {
   case WM_MOVE:
-    if (number != -1)
+    if (number != -1) {
       EventQueuePush(EVENT_MOVE_WINDOW, number);
+    }
     return 0;
   case WM_SIZE:
     return WindowSizeHandle(window, number, record, wParam);
   case WM_ACTIVATE:
-    if (LOWORD(wParam) != WA_INACTIVE)
+    if (LOWORD(wParam) != WA_INACTIVE) {
       EventQueuePush(EVENT_ACTIVATE_WINDOW, number);
+    }
     return 1;
   case WM_CLOSE:
     // Closing is the application's decision: the window stays.
-    if (number != -1)
+    if (number != -1) {
       EventQueuePush(EVENT_CLOSE_WINDOW, number);
+    }
     return 0;
   case WM_ERASEBKGND:
     EventQueuePush(EVENT_REPAINT, number);
     return PROC_DEFAULT;
   case WM_SYSCOLORCHANGE:
-    if (record != nullptr)
+    if (record != nullptr) {
       EnumChildWindows(window, SysColorChangeSend, 0);
+    }
     return PROC_DEFAULT;
   case WM_GETMINMAXINFO:
-    if (record == nullptr)
+    if (record == nullptr) {
       return PROC_DEFAULT;
+    }
     // Tool windows may be made as narrow as one pixel.
-    if (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW)
-      ((MINMAXINFO *)lParam)->ptMinTrackSize.x = 1;
+    if (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) {
+      reinterpret_cast<MINMAXINFO *>(lParam)->ptMinTrackSize.x = 1;
+    }
     return 0;
   case WM_NOTIFY: {
-    HWND source = lParam != 0 ? ((NMHDR *)lParam)->hwndFrom : nullptr;
+    HWND source = lParam != 0 ? reinterpret_cast<NMHDR *>(lParam)->hwndFrom : nullptr;
     return GadgetForwardMessage(source, window, message, wParam, lParam);
   }
   case WM_COMMAND:
@@ -92,11 +100,11 @@ LRESULT WindowEventProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
   case WM_CTLCOLORLISTBOX:
   case WM_CTLCOLORBTN:
   case WM_CTLCOLORSTATIC:
-    return GadgetForwardMessage((HWND)lParam, window, message, wParam, lParam);
+    return GadgetForwardMessage(reinterpret_cast<HWND>(lParam), window, message, wParam, lParam);
   case MSG_GADGET_EVENT:
     working.pendingCode = EVENT_GADGET;
-    working.EventType = (int32_t)lParam;
-    working.gadget = (int32_t)wParam;
+    working.EventType = static_cast<int32_t>(lParam);
+    working.gadget = static_cast<int32_t>(wParam);
     return 0;
   default:
     return PROC_DEFAULT;
@@ -106,7 +114,8 @@ LRESULT WindowEventProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 LRESULT CALLBACK WindowClassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT result = WindowEventProc(window, message, wParam, lParam);
   SetLastError(0);
-  if (result == PROC_DEFAULT)
+  if (result == PROC_DEFAULT) {
     return DefWindowProcA(window, message, wParam, lParam);
+  }
   return result;
 }

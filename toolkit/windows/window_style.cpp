@@ -12,38 +12,44 @@ const uint32_t TOOLKIT_LOW_FLAGS = WINDOW_FLAG_SCREEN_CENTERED | WINDOW_FLAG_WIN
 void CentreOnScreen(WindowPlacement &placement) {
   int32_t screenWidth = GetSystemMetrics(SM_CXSCREEN);
   int32_t screenHeight = GetSystemMetrics(SM_CYSCREEN);
-  if (placement.width > screenWidth)
+  if (placement.width > screenWidth) {
     placement.width = screenWidth;
-  if (placement.height > screenHeight)
+  }
+  if (placement.height > screenHeight) {
     placement.height = screenHeight;
+  }
   placement.x = (screenWidth - placement.width) / 2;
   placement.y = (screenHeight - placement.height) / 2;
 }
 
 void CentreOnActiveWindow(WindowPlacement &placement) {
   HWND active = GetActiveWindow();
-  if (active == nullptr)
+  if (active == nullptr) {
     return;
+  }
   RECT outer;
   GetWindowRect(active, &outer);
   placement.x = outer.left + (outer.right - outer.left - placement.width) / 2;
   placement.y = outer.top + (outer.bottom - outer.top - placement.height) / 2;
-  if (placement.x < 0)
+  if (placement.x < 0) {
     placement.x = 0;
-  if (placement.y < 0)
+  }
+  if (placement.y < 0) {
     placement.y = 0;
+  }
 }
 } // namespace
 
 WindowStyle WindowStyleFromFlags(uint32_t flags) {
   WindowStyle result = {};
   result.keepGadgetList = (flags & WINDOW_FLAG_NO_GADGET_LIST) != 0;
-  flags &= ~(uint32_t)WINDOW_FLAG_NO_GADGET_LIST;
+  flags &= ~static_cast<uint32_t>(WINDOW_FLAG_NO_GADGET_LIST);
   // A window asked for without any style still gets a title bar.
-  if ((flags & ~FLAGS_WITHOUT_STYLE) == 0)
+  if ((flags & ~FLAGS_WITHOUT_STYLE) == 0) {
     flags |= WS_CAPTION;
+  }
   result.visible = (flags & WINDOW_FLAG_INVISIBLE) == 0;
-  flags &= ~(uint32_t)WINDOW_FLAG_INVISIBLE;
+  flags &= ~static_cast<uint32_t>(WINDOW_FLAG_INVISIBLE);
   if (flags & WINDOW_FLAG_TOOL) {
     flags = (flags & ~TOOL_WINDOW_REMOVED) | WS_CAPTION;
     result.extendedStyle = WS_EX_TOOLWINDOW;
@@ -62,9 +68,10 @@ WindowPlacement WindowPlacementCompute(int32_t x, int32_t y, int32_t width, int3
     placement.x = CW_USEDEFAULT;
     placement.y = CW_USEDEFAULT;
   }
-  if (flags & WINDOW_FLAG_SCREEN_CENTERED)
+  if (flags & WINDOW_FLAG_SCREEN_CENTERED) {
     CentreOnScreen(placement);
-  else if (flags & WINDOW_FLAG_WINDOW_CENTERED)
+  } else if (flags & WINDOW_FLAG_WINDOW_CENTERED) {
     CentreOnActiveWindow(placement);
+  }
   return placement;
 }

@@ -13,16 +13,20 @@ static void ButtonSetState(GadgetRecord *gadget, int32_t value) {
 }
 
 static void ButtonFillOperations(GadgetOps *operations) {
-  operations->type = GADGET_TYPE_BUTTON;
   operations->GetState = ButtonGetState;
   operations->SetState = ButtonSetState;
 }
 
-static const SimpleGadgetType ButtonType = {&ButtonOperations, ButtonFillOperations, "Button", false, nullptr, nullptr};
+// A plain push button when the caller's flags are 0.
+static const DWORD BUTTON_STYLE = WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP;
+static_assert(BUTTON_STYLE == 0x50030000, "the button's fixed style");
+
+static const SimpleGadgetType ButtonType = {
+    &ButtonOperations, GADGET_TYPE_BUTTON, ButtonFillOperations, "Button", BUTTON_STYLE, false, nullptr, nullptr};
 
 HWND ButtonCreateEx(ObjectId number, int32_t x, int32_t y, int32_t width, int32_t height, const char *text,
                     uint32_t flags) {
-  return SimpleGadgetCreate(&ButtonType, number, x, y, width, height, text, flags | 0x50030000, 0);
+  return SimpleGadgetCreate(&ButtonType, number, x, y, width, height, text, flags, 0);
 }
 
 HWND ButtonCreate(ObjectId number, int32_t x, int32_t y, int32_t width, int32_t height, const char *text) {

@@ -22,7 +22,9 @@ LRESULT ColoredGadgetPaint(GadgetRecord *gadget, HDC context, int defaultBackgro
   return result;
 }
 
-int32_t ColoredGadgetSetColor(GadgetRecord *gadget, int32_t kind, int32_t colour) {
+static void ColoredGadgetDestroy(GadgetRecord *gadget);
+
+static int32_t ColoredGadgetSetColor(GadgetRecord *gadget, int32_t kind, int32_t colour) {
   if (kind == COLOR_KIND_TEXT) {
     gadget->typeData[COLORED_TEXT_COLOR] = colour;
   } else if (kind == COLOR_KIND_BACK) {
@@ -34,7 +36,7 @@ int32_t ColoredGadgetSetColor(GadgetRecord *gadget, int32_t kind, int32_t colour
   return RedrawWindow(gadget->window, nullptr, nullptr, RDW_INVALIDATE | RDW_INTERNALPAINT | RDW_ERASE | RDW_FRAME);
 }
 
-int32_t ColoredGadgetGetColor(GadgetRecord *gadget, int32_t kind) {
+static int32_t ColoredGadgetGetColor(GadgetRecord *gadget, int32_t kind) {
   if (kind == COLOR_KIND_TEXT) {
     return static_cast<int32_t>(gadget->typeData[COLORED_TEXT_COLOR]);
   }
@@ -44,10 +46,16 @@ int32_t ColoredGadgetGetColor(GadgetRecord *gadget, int32_t kind) {
   return -1;
 }
 
-void ColoredGadgetDestroy(GadgetRecord *gadget) {
+static void ColoredGadgetDestroy(GadgetRecord *gadget) {
   HBRUSH brush = reinterpret_cast<HBRUSH>(gadget->typeData[COLORED_BACK_BRUSH]);
   if (brush) {
     BrushCacheRelease(brush);
     gadget->typeData[COLORED_BACK_BRUSH] = 0;
   }
+}
+
+void ColoredGadgetFillOperations(GadgetOps *operations) {
+  operations->OnDestroy = ColoredGadgetDestroy;
+  operations->SetColor = ColoredGadgetSetColor;
+  operations->GetColor = ColoredGadgetGetColor;
 }

@@ -13,19 +13,19 @@ static LRESULT LabelOnParentMessage(GadgetRecord *gadget, HWND, UINT message, WP
 }
 
 static void LabelFillOperations(GadgetOps *operations) {
-  operations->type = GADGET_TYPE_LABEL;
   operations->OnParentMessage = LabelOnParentMessage;
-  operations->OnDestroy = ColoredGadgetDestroy;
-  operations->SetColor = ColoredGadgetSetColor;
-  operations->GetColor = ColoredGadgetGetColor;
 }
 
-static const SimpleGadgetType LabelType = {&LabelOperations, LabelFillOperations, "Static", true, nullptr, nullptr};
+static const DWORD LABEL_STYLE = WS_CHILD | WS_VISIBLE | WS_GROUP;
+static_assert(LABEL_STYLE == 0x50020000, "the label's fixed style");
+
+static const SimpleGadgetType LabelType = {
+    &LabelOperations, GADGET_TYPE_LABEL, LabelFillOperations, "Static", LABEL_STYLE, true, nullptr, nullptr};
 
 HWND LabelCreateEx(ObjectId number, int32_t x, int32_t y, int32_t width, int32_t height, const char *text,
                    uint32_t flags) {
-  // Flag 0x20000 asks for the sunken client edge.
-  return SimpleGadgetCreate(&LabelType, number, x, y, width, height, text, flags | 0x50020000, (flags >> 8) & 0x200);
+  // The edge flag asks for the sunken client edge.
+  return SimpleGadgetCreate(&LabelType, number, x, y, width, height, text, flags, SimpleGadgetEdge(flags));
 }
 
 HWND LabelCreate(ObjectId number, int32_t x, int32_t y, int32_t width, int32_t height, const char *text) {

@@ -27,6 +27,46 @@ static int32_t *ListRowDataResize(HWND control, int32_t row, int32_t *rowData, i
   return static_cast<int32_t *>(resized);
 }
 
+// Gives every row record, after a column was added or removed at index, the
+// list's new column count.
+typedef void (*ListRowColumnStep)(HWND control, int32_t row, int32_t *rowData, int32_t columns, int32_t index);
+
+static void ListRowDataEach(HWND control, int32_t index, ListRowColumnStep step) {
+  int32_t columns = ListViewColumnCount(control);
+  int32_t rows = ListViewRowCount(control);
+  for (int32_t row = 0; row < rows; row++) {
+    int32_t *rowData = ListRowDataGet(control, row);
+    if (rowData) {
+      step(control, row, rowData, columns, index);
+    }
+  }
+}
+
+static void ListRowColumnAdded(HWND control, int32_t row, int32_t *rowData, int32_t columns, int32_t added) {
+  int32_t oldPairs = ListRowDataPairs(rowData);
+  rowData = ListRowDataResize(control, row, rowData, columns);
+  if (ListRowDataPairs(rowData) <= oldPairs || added >= ListRowDataPairs(rowData)) {
+    return; // could not grow: the colours stay where they were
+  }
+  int32_t *pair = rowData + LIST_ROW_FIRST_PAIR + 2 * added;
+  if (added < oldPairs) {
+    memmove(pair + 2, pair, sizeof(int32_t) * 2 * (oldPairs - added));
+  }
+  pair[0] = 0;
+  pair[1] = 0;
+}
+
+static void ListRowColumnRemoved(HWND control, int32_t row, int32_t *rowData, int32_t columns, int32_t index) {
+  int32_t pairs = ListRowDataPairs(rowData);
+  if (index < pairs) {
+    int32_t *pair = rowData + LIST_ROW_FIRST_PAIR + 2 * index;
+    memmove(pair, pair + 2, sizeof(int32_t) * 2 * (pairs - index - 1));
+  }
+  if (pairs > columns) {
+    ListRowDataResize(control, row, rowData, columns);
+  }
+}
+
 int32_t ListViewAddColumnOp(GadgetRecord *gadget, int32_t position, const char *title, int32_t width) {
   HWND control = gadget->window;
   char empty[1] = "";
@@ -41,27 +81,8 @@ int32_t ListViewAddColumnOp(GadgetRecord *gadget, int32_t position, const char *
   if (added == -1) {
     return -1;
   }
-
-  int32_t columns = ListViewColumnCount(control);
-  int32_t rows = ListViewRowCount(control);
-  for (int32_t row = 0; row < rows; row++) {
-    int32_t *rowData = ListRowDataGet(control, row);
-    if (!rowData) {
-      continue;
-    }
-    int32_t oldPairs = ListRowDataPairs(rowData);
-    rowData = ListRowDataResize(control, row, rowData, columns);
-    if (ListRowDataPairs(rowData) <= oldPairs || added >= ListRowDataPairs(rowData)) {
-      continue; // could not grow: the colours stay where they were
-    }
-    int32_t *pair = rowData + LIST_ROW_FIRST_PAIR + 2 * added;
-    if (added < oldPairs) {
-      memmove(pair + 2, pair, sizeof(int32_t) * 2 * (oldPairs - added));
-    }
-    pair[0] = 0;
-    pair[1] = 0;
-  }
-  return rows;
+  ListRowDataEach(control, added, ListRowColumnAdded);
+  return ListViewRowCount(control);
 }
 
 void ListViewRemoveColumn(GadgetRecord *gadget, int32_t index) {
@@ -69,22 +90,7 @@ void ListViewRemoveColumn(GadgetRecord *gadget, int32_t index) {
   if (!SendMessageA(control, LVM_DELETECOLUMN, index, 0)) {
     return;
   }
-  int32_t columns = ListViewColumnCount(control);
-  int32_t rows = ListViewRowCount(control);
-  for (int32_t row = 0; row < rows; row++) {
-    int32_t *rowData = ListRowDataGet(control, row);
-    if (!rowData) {
-      continue;
-    }
-    int32_t pairs = ListRowDataPairs(rowData);
-    if (index < pairs) {
-      int32_t *pair = rowData + LIST_ROW_FIRST_PAIR + 2 * index;
-      memmove(pair, pair + 2, sizeof(int32_t) * 2 * (pairs - index - 1));
-    }
-    if (pairs > columns) {
-      ListRowDataResize(control, row, rowData, columns);
-    }
-  }
+  ListRowDataEach(control, index, ListRowColumnRemoved);
 }
 
 int32_t ListViewGetAttribute(GadgetRecord *gadget, int32_t attribute) {

@@ -6,14 +6,22 @@
 #include "toolkit/gadgets/gadget_create.h"
 #include "toolkit/gadgets/simple_gadgets.h"
 
+static void SimpleGadgetFillOperations(const SimpleGadgetType *type) {
+  memset(type->operations, 0, sizeof(GadgetOps));
+  type->operations->type = type->typeNumber;
+  if (type->coloured) {
+    ColoredGadgetFillOperations(type->operations);
+  }
+  type->fillOperations(type->operations);
+}
+
 HWND SimpleGadgetCreate(const SimpleGadgetType *type, ObjectId number, int32_t x, int32_t y, int32_t width,
-                        int32_t height, const char *text, DWORD style, DWORD extendedStyle) {
+                        int32_t height, const char *text, uint32_t flags, DWORD extendedStyle) {
   // The table's type number is never 0, so it also marks the table filled.
   if (type->operations->type == 0) {
-    memset(type->operations, 0, sizeof(GadgetOps));
-    type->fillOperations(type->operations);
+    SimpleGadgetFillOperations(type);
   }
-  GadgetControlShape shape = {extendedStyle, type->className, style, text ? text : "", -1};
+  GadgetControlShape shape = {extendedStyle, type->className, flags | type->style, text ? text : "", -1};
   HWND control = GadgetControlCreate(&shape, x, y, width, height);
   if (!control) {
     return nullptr;
@@ -31,4 +39,8 @@ HWND SimpleGadgetCreate(const SimpleGadgetType *type, ObjectId number, int32_t x
     gadget->typeData[COLORED_BACK_COLOR] = -1;
   }
   return GadgetRegister(number, gadget, control, type->operations);
+}
+
+DWORD SimpleGadgetEdge(uint32_t flags) {
+  return (flags & SIMPLE_GADGET_FLAG_EDGE) != 0 ? WS_EX_CLIENTEDGE : 0;
 }

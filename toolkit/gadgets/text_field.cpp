@@ -27,21 +27,21 @@ static LRESULT TextFieldOnParentMessage(GadgetRecord *gadget, HWND, UINT message
 }
 
 static void TextFieldFillOperations(GadgetOps *operations) {
-  operations->type = GADGET_TYPE_TEXT_FIELD;
   operations->OnParentMessage = TextFieldOnParentMessage;
-  operations->OnDestroy = ColoredGadgetDestroy;
-  operations->SetColor = ColoredGadgetSetColor;
-  operations->GetColor = ColoredGadgetGetColor;
 }
 
-static const SimpleGadgetType TextFieldType = {&TextFieldOperations, TextFieldFillOperations, "Edit", true,
-                                               TextFieldProc,        &TextFieldClassProc};
+static const DWORD TEXT_FIELD_STYLE = WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP | ES_AUTOHSCROLL;
+static_assert(TEXT_FIELD_STYLE == 0x50030080, "the text field's fixed style");
+
+static const SimpleGadgetType TextFieldType = {
+    &TextFieldOperations, GADGET_TYPE_TEXT_FIELD, TextFieldFillOperations, "Edit", TEXT_FIELD_STYLE, true,
+    TextFieldProc,        &TextFieldClassProc};
 
 HWND TextFieldCreateEx(ObjectId number, int32_t x, int32_t y, int32_t width, int32_t height, const char *text,
                        uint32_t flags) {
-  // Flag 0x20000 takes the sunken client edge away.
-  return SimpleGadgetCreate(&TextFieldType, number, x, y, width, height, text, flags | 0x50030080,
-                            ((flags >> 8) & 0x200) ^ 0x200);
+  // The edge flag takes the sunken client edge away.
+  return SimpleGadgetCreate(&TextFieldType, number, x, y, width, height, text, flags,
+                            SimpleGadgetEdge(flags) ^ WS_EX_CLIENTEDGE);
 }
 
 HWND TextFieldCreate(ObjectId number, int32_t x, int32_t y, int32_t width, int32_t height, const char *text) {

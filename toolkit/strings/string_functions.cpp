@@ -46,7 +46,6 @@ const char *MatchNext(const char *cursor, const char *end, const char *find, siz
   return nullptr;
 }
 
-const char INT32_MIN_MAGNITUDE[] = "2147483648";
 const int32_t INT32_TEXT_RESERVE = 32;
 const int32_t INT64_TEXT_RESERVE = 64;
 
@@ -107,12 +106,11 @@ void StrReplace(const char *source, const char *find, const char *replacement, i
   std::free(replacementArgument.copy);
 }
 
-void StrFromInt(int64_t value, int32_t pos) {
-  if (value >= INT32_MIN && value <= INT32_MAX) {
-    StrFromInt32(static_cast<int32_t>(value), pos);
-    return;
-  }
-  char *destination = ScratchReserve(INT64_TEXT_RESERVE, pos);
+// The decimal text of the value in a reservation of the given size, which is
+// then cut back to the text and its NUL. The magnitude is taken unsigned, so
+// the most negative value needs no case of its own.
+static void StrFromIntReserved(int64_t value, int32_t reserve, int32_t pos) {
+  char *destination = ScratchReserve(reserve, pos);
   char *digits = destination;
   uint64_t magnitude = static_cast<uint64_t>(value);
   if (value < 0) {
@@ -120,34 +118,16 @@ void StrFromInt(int64_t value, int32_t pos) {
     magnitude = 0 - magnitude;
   }
   UInt64ToDecimal(digits, magnitude);
-  ScratchRelease(INT64_TEXT_RESERVE - static_cast<int32_t>(std::strlen(destination)));
+  ScratchRelease(reserve - static_cast<int32_t>(std::strlen(destination)));
+}
+
+void StrFromInt(int64_t value, int32_t pos) {
+  bool fits32 = value >= INT32_MIN && value <= INT32_MAX;
+  StrFromIntReserved(value, fits32 ? INT32_TEXT_RESERVE : INT64_TEXT_RESERVE, pos);
 }
 
 void StrFromInt32(int32_t value, int32_t pos) {
-  char *destination = ScratchReserve(INT32_TEXT_RESERVE, pos);
-  char *write = destination;
-  if (value == 0) {
-    *write++ = '0';
-  } else if (value == INT32_MIN) {
-    *write++ = '-';
-    std::memcpy(write, INT32_MIN_MAGNITUDE, sizeof INT32_MIN_MAGNITUDE - 1);
-    write += sizeof INT32_MIN_MAGNITUDE - 1;
-  } else {
-    if (value < 0) {
-      *write++ = '-';
-      value = -value;
-    }
-    char reversed[12];
-    int32_t count = 0;
-    for (; value > 0; value /= 10) {
-      reversed[count++] = static_cast<char>('0' + value % 10);
-    }
-    while (count > 0) {
-      *write++ = reversed[--count];
-    }
-  }
-  *write = 0;
-  ScratchRelease(INT32_TEXT_RESERVE - static_cast<int32_t>(write - destination));
+  StrFromIntReserved(value, INT32_TEXT_RESERVE, pos);
 }
 
 char *UInt64ToDecimal(char *destination, uint64_t value) {

@@ -4,9 +4,8 @@
 
 #include "app/app_state.h"
 #include "app/csv_loader.h"
+#include "app/viewer_list.h"
 #include "app/viewer_numbers.h"
-#include "toolkit/gadgets/gadget_items.h"
-#include "toolkit/gadgets/list_view.h"
 #include "toolkit/gadgets/simple_gadgets.h"
 #include "toolkit/requesters/requester_calls.h"
 #include "toolkit/startup/program_entry.h"
@@ -15,11 +14,8 @@
 #include "toolkit/windows/window.h"
 
 // Title bar, system menu, centred on the screen.
-static const uint32_t MAIN_WINDOW_FLAGS = 0xC80001;
-// Full-row selection, toolkit grid lines, selection kept visible without the
-// focus (a list-view style bit passed through), several rows selectable.
-static const uint32_t MAIN_LIST_FLAGS =
-    LISTVIEW_FLAG_FULLROWSELECT | LISTVIEW_FLAG_GRIDLINES | 0x8 | LISTVIEW_FLAG_MULTISELECT;
+static const uint32_t MAIN_WINDOW_FLAGS = WINDOW_FLAG_SCREEN_CENTERED | WS_CAPTION | WS_SYSMENU;
+static_assert(MAIN_WINDOW_FLAGS == 0xC80001, "the main window's flags");
 static const char SEPARATOR_PRESET[] = ",";
 
 // Returns 0 when the window cannot be opened; nothing else is checked.
@@ -27,11 +23,7 @@ static int32_t MainWindowOpen() {
   if (WindowOpen(WINDOW_MAIN, 100, 100, 500, 400, "", MAIN_WINDOW_FLAGS) == 0) {
     return 0;
   }
-  // Wider than the window on purpose: the window's edge cuts the list off.
-  ListViewCreate(GADGET_LIST, 5, 5, 790, 300, "Wert 1", 100, MAIN_LIST_FLAGS);
-  ListViewAddColumn(GADGET_LIST, 1, "Wert 2", 100);
-  ListViewAddColumn(GADGET_LIST, 2, "Wert 3", 100);
-  ListViewAddColumn(GADGET_LIST, 3, "Wert 4", 100);
+  ViewerListCreate(GADGET_LIST);
   ButtonCreate(GADGET_START, 5, 310, 60, 20, "Start");
   ButtonCreate(GADGET_END, 160, 310, 60, 20, "Ende");
   LabelCreate(GADGET_SEPARATOR_LABEL, 5, 340, 100, 20, "Feldtrenner (, ;)");

@@ -21,6 +21,7 @@
 
 #include "app/viewer_numbers.h"
 #include "bench/generated_csv.h"
+#include "bench/raw_viewer_list.h"
 #include "tools/driver/remote_viewer.h"
 
 namespace {
@@ -38,20 +39,9 @@ double BenchBaseline(int32_t rows) {
   RegisterClassA(&windowClass);
   HWND window = CreateWindowExA(0, windowClass.lpszClassName, "baseline", WS_CAPTION | WS_SYSMENU | WS_VISIBLE, 0, 0,
                                 506, 425, nullptr, nullptr, windowClass.hInstance, nullptr);
-  HWND list = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, nullptr, 0x50010049, 5, 5, 790, 300, window, nullptr,
-                              windowClass.hInstance, nullptr);
+  HWND list = RawViewerListCreate(window, windowClass.hInstance);
   if (!list) {
     return -1;
-  }
-  SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0x10020, 0x10020);
-  for (int32_t column = 0; column < BENCH_COLUMNS; column++) {
-    std::string title = "Wert " + std::to_string(column + 1);
-    LVCOLUMNA record = {};
-    record.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
-    record.cx = 100;
-    record.pszText = &title[0];
-    record.iSubItem = column;
-    SendMessageA(list, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&record));
   }
   UpdateWindow(window);
 

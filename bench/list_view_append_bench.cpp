@@ -17,6 +17,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "app/viewer_list.h"
+#include "bench/raw_viewer_list.h"
 #include "toolkit/core/module_instance.h"
 #include "toolkit/core/program_heap.h"
 #include "toolkit/gadgets/gadget.h"
@@ -56,23 +58,6 @@ void Settle(HWND window) {
   UpdateWindow(window);
 }
 
-HWND RawListCreate(HWND parent) {
-  HWND list = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, nullptr, 0x50010049, 5, 5, 790, 300, parent, nullptr,
-                              ModuleInstance, nullptr);
-  SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0x10020, 0x10020);
-  for (int column = 0; column < 4; column++) {
-    char title[16];
-    snprintf(title, sizeof title, "Wert %d", column + 1);
-    LVCOLUMNA info = {};
-    info.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
-    info.cx = 100;
-    info.pszText = title;
-    info.iSubItem = column;
-    SendMessageA(list, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&info));
-  }
-  return list;
-}
-
 void RawListFill(HWND list, int32_t rows) {
   for (int32_t row = 0; row < rows; row++) {
     LVITEMA item = {};
@@ -102,7 +87,7 @@ HWND PlainWindowOpen() {
 
 Figures RawRun(HWND window, int32_t rows, bool clear) {
   Figures figures;
-  HWND list = RawListCreate(window);
+  HWND list = RawViewerListCreate(window, ModuleInstance);
   Settle(window);
   double start = Seconds();
   SendMessageA(list, WM_SETREDRAW, FALSE, 0);
@@ -137,9 +122,7 @@ void GadgetFill(ObjectId number, int32_t rows) {
 // by the reuse of its number.
 Figures GadgetRun(HWND window, ObjectId number, int32_t rows, bool clear) {
   Figures figures;
-  HWND list = ListViewCreate(number, 5, 5, 790, 300, "Wert 1", 100, 0x4001000C);
-  for (int32_t column = 1; column < 4; column++)
-    ListViewAddColumn(number, column, column == 1 ? "Wert 2" : column == 2 ? "Wert 3" : "Wert 4", 100);
+  HWND list = ViewerListCreate(number);
   Settle(window);
   double start = Seconds();
   GadgetItemsClear(number); // as the viewer does before every load
@@ -179,9 +162,7 @@ double NotifyCost(HWND window, HWND control) {
 
 // The viewer's list with rows for a screenshot, shown for some seconds.
 void Showcase(int32_t rows, int32_t seconds) {
-  ListViewCreate(0, 5, 5, 790, 300, "Wert 1", 100, 0x4001000C);
-  for (int32_t column = 1; column < 4; column++)
-    ListViewAddColumn(0, column, column == 1 ? "Wert 2" : column == 2 ? "Wert 3" : "Wert 4", 100);
+  ViewerListCreate(0);
   for (int32_t row = 0; row < rows; row++) {
     char text[96];
     snprintf(text, sizeof text, "Zeile %d\n%d;%d\n\nEnde \xF6", row + 1, row * 7, row % 13);

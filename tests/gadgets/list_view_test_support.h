@@ -7,22 +7,19 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "app/viewer_list.h"
 #include "tests/gadgets/gadget_test_support.h"
 #include "toolkit/gadgets/gadget_items.h"
 #include "toolkit/gadgets/list_view.h"
 
-enum : uint32_t { VIEWER_LIST_FLAGS = 0x4001000C };
-
-// The list the viewer builds: "Wert 1" to "Wert 4", each 100 wide.
+// The list the viewer builds: "Wert 1" to "Wert 4", each 100 wide, narrow
+// enough for the test window.
 class ListViewTest : public GadgetWindowTest {
 protected:
   void SetUp() override {
     GadgetWindowTest::SetUp();
-    list = ListViewCreate(0, 5, 5, 460, 300, "Wert 1", 100, VIEWER_LIST_FLAGS);
+    list = ViewerListCreate(0, 460);
     ASSERT_NE(list, nullptr);
-    ListViewAddColumn(0, 1, "Wert 2", 100);
-    ListViewAddColumn(0, 2, "Wert 3", 100);
-    ListViewAddColumn(0, 3, "Wert 4", 100);
   }
   GadgetRecord *Record() { return GadgetRecordOf(0); }
   const GadgetOps *Ops() { return Record()->operations; }

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/viewer_list.h"
 #include "tests/support/activation_watch.h"
 #include "tests/windows/window_input_support.h"
 #include "toolkit/gadgets/list_view.h"
@@ -34,16 +35,16 @@ const DWORD VISIBLE = WS_VISIBLE;
 // The viewer's window: its list, "Start", "Ende", the label and the field,
 // with the styles their gadget types give them.
 const ControlEntry VIEWER_LAYOUT[] = {
-    {"list", nullptr, WC_LISTVIEWA, 0x50010049, 0, nullptr},
-    {"start", nullptr, "Button", 0x50030000, 0, nullptr},
-    {"end", nullptr, "Button", 0x50030000, 0, nullptr},
+    {"list", nullptr, WC_LISTVIEWA, VIEWER_LIST_STYLE, 0, nullptr},
+    {"start", nullptr, "Button", WS_VISIBLE | WS_GROUP | WS_TABSTOP, 0, nullptr},
+    {"end", nullptr, "Button", WS_VISIBLE | WS_GROUP | WS_TABSTOP, 0, nullptr},
     {"label", nullptr, "Static", VISIBLE, 0, nullptr},
-    {"field", nullptr, "Edit", 0x50030080, WS_EX_CLIENTEDGE, nullptr},
+    {"field", nullptr, "Edit", WS_VISIBLE | WS_GROUP | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, nullptr},
 };
 
 // The viewer's own gadgets, placed as the viewer places them.
-HWND ViewerListCreate() {
-  return ListViewCreate(0, 5, 5, 790, 300, "Wert 1", 100, 0x4001000C);
+HWND ViewerListMake() {
+  return ViewerListCreate(0);
 }
 HWND ViewerStartCreate() {
   return ButtonCreate(1, 5, 310, 60, 20, "Start");
@@ -59,7 +60,7 @@ HWND ViewerFieldCreate() {
 }
 
 const ControlEntry VIEWER_GADGETS[] = {
-    {"list", nullptr, nullptr, 0, 0, ViewerListCreate},   {"start", nullptr, nullptr, 0, 0, ViewerStartCreate},
+    {"list", nullptr, nullptr, 0, 0, ViewerListMake},     {"start", nullptr, nullptr, 0, 0, ViewerStartCreate},
     {"end", nullptr, nullptr, 0, 0, ViewerEndCreate},     {"label", nullptr, nullptr, 0, 0, ViewerLabelCreate},
     {"field", nullptr, nullptr, 0, 0, ViewerFieldCreate},
 };

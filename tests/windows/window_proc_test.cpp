@@ -122,7 +122,9 @@ TEST_F(WindowProcTest, ResultsAndDefaultProcedure) {
     WPARAM wParam = c.message == WM_ERASEBKGND ? (WPARAM)context : c.wParam;
     LPARAM lParam = c.message == WM_SETTEXT ? (LPARAM) "changed" : 0;
     EXPECT_EQ(SendMessageA(window(), c.message, wParam, lParam), c.result);
-    EXPECT_EQ(EventQueueCodes({3, 5, 15, 16, 13104}), c.queued);
+    EXPECT_EQ(EventQueueCodes(
+                  {EVENT_MOVE_WINDOW, EVENT_SIZE_WINDOW, EVENT_REPAINT, EVENT_CLOSE_WINDOW, EVENT_ACTIVATE_WINDOW}),
+              c.queued);
     EventDrain();
   }
   ReleaseDC(window(), context);
@@ -151,7 +153,8 @@ TEST_F(WindowProcTest, MaximiseRestoreMinimiseOrders) {
       SetWindowPos(window(), nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     else
       ShowWindow(window(), c.command);
-    EXPECT_EQ(EventQueueCodes({5, 13107, 13108, 13109}), c.queued);
+    EXPECT_EQ(EventQueueCodes({EVENT_SIZE_WINDOW, EVENT_MINIMIZE_WINDOW, EVENT_MAXIMIZE_WINDOW, EVENT_RESTORE_WINDOW}),
+              c.queued);
     EXPECT_EQ(((WindowRecord *)RegistryLookup(WindowRegistry, 31))->minimisedOrMaximised, c.minimisedOrMaximised);
     EventDrain();
   }

@@ -38,7 +38,7 @@ int CountChildren(HWND parent) {
 }
 
 GadgetListState *GadgetState() {
-  return static_cast<GadgetListState *>(LibraryStateGet(GadgetListStateRecord));
+  return LibraryStateGet(GadgetListStateRecord);
 }
 
 TEST_F(GadgetWindowTest, EveryControlCarriesItsNumberAndTheLibraryFont) {

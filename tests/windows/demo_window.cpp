@@ -12,7 +12,8 @@ enum : ObjectId { DEMO_WINDOW = 0, DEMO_CLOSE = 1, DEMO_LABEL = 2, DEMO_FIELD = 
 }
 
 void ApplicationMain() {
-  HWND window = WindowOpen(DEMO_WINDOW, 100, 100, 360, 140, "Toolkit demo", 0xC80001);
+  HWND window = WindowOpen(DEMO_WINDOW, 100, 100, 360, 140, "Toolkit demo",
+                           WINDOW_FLAG_SCREEN_CENTERED | WS_CAPTION | WS_SYSMENU);
   if (window == nullptr)
     return;
   LabelCreate(DEMO_LABEL, 12, 16, 80, 20, "Separator:");

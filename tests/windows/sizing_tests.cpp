@@ -32,7 +32,7 @@ std::string RectText(const RECT &r) {
 }
 
 SizingState *Sizing() {
-  return (SizingState *)LibraryStateGet(SizingStateRecord);
+  return LibraryStateGet(SizingStateRecord);
 }
 
 // A size message the window received, with the rectangle that goes with it:

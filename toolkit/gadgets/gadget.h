@@ -24,6 +24,7 @@ enum : int32_t {
   GADGET_EVENT_LOST_FOCUS = 14001,
   GADGET_EVENT_DRAG_START = 14002,
 };
+static_assert(GADGET_EVENT_CHANGE == EN_CHANGE, "a text field's change is its edit notification");
 
 enum : int32_t { COLOR_KIND_TEXT = 1, COLOR_KIND_BACK = 2, COLOR_KIND_LINE = 3 };
 

@@ -307,7 +307,7 @@ int32_t RemoteListColumn(const RemoteViewer *viewer, HWND list, int32_t column, 
   return found != 0;
 }
 
-std::string RemoteViewerLoad(const RemoteViewer *viewer, const std::string &path, DWORD timeoutMs) {
+std::string RemoteViewerLoad(const RemoteViewer *viewer, const std::string &path, DWORD timeoutMs, std::string *title) {
   RemoteClick(RemoteViewerGadget(viewer, GADGET_START));
   HWND dialog = RemoteViewerWaitDialog(viewer, REMOTE_DIALOG_FILE, timeoutMs);
   if (!dialog) {
@@ -319,6 +319,9 @@ std::string RemoteViewerLoad(const RemoteViewer *viewer, const std::string &path
     return std::string();
   }
   std::string text = RemoteMessageText(box);
+  if (title) {
+    *title = RemoteWindowText(box);
+  }
   RemoteMessageConfirm(box);
   RemoteViewerWaitDialogGone(viewer, REMOTE_DIALOG_MESSAGE, timeoutMs);
   return text;

@@ -58,6 +58,7 @@ int32_t RemoteListColumn(const RemoteViewer *viewer, HWND list, int32_t column, 
 // The process's top-level windows, for failure messages.
 std::string RemoteViewerDescribeWindows(const RemoteViewer *viewer);
 
-// One "Start" press answered with the path and the count message confirmed:
-// the message's text, or the empty text when no message came.
-std::string RemoteViewerLoad(const RemoteViewer *viewer, const std::string &path, DWORD timeoutMs);
+// One "Start" press answered with the path and the message that follows
+// confirmed: its text (and title), or the empty text when no message came.
+std::string RemoteViewerLoad(const RemoteViewer *viewer, const std::string &path, DWORD timeoutMs,
+                             std::string *title = nullptr);

@@ -132,6 +132,7 @@ double TeardownReload(const std::string &exePath, const std::string &csvPath, in
     if (dialog) {
       RemoteFileDialogChoose(dialog, smallPath);
       double start = BenchSeconds();
+      RemoteWindowWaitHidden(dialog, LIMITS_WAIT_MS);
       HWND box = RemoteViewerWaitDialog(&viewer, REMOTE_DIALOG_MESSAGE, LIMITS_WAIT_MS);
       if (box && RemoteMessageText(box) == CountMessage(1)) {
         seconds = BenchSeconds() - start;

@@ -128,6 +128,7 @@ TEST_F(ViewerTest, LoadsTheChosenFileWithTheTypedSeparator) {
                                       "ffnnen");
   EXPECT_EQ(RemoteFileDialogName(dialog), "meinecvs.csv");
   RemoteFileDialogChoose(dialog, semicolons.path());
+  RemoteWindowWaitHidden(dialog, WAIT_MS);
   HWND box = RemoteViewerWaitDialog(&viewer, REMOTE_DIALOG_MESSAGE, WAIT_MS);
   ASSERT_NE(box, nullptr) << RemoteViewerDescribeWindows(&viewer);
   EXPECT_EQ(RemoteWindowText(box), "Anzahl Zeilen");
@@ -345,6 +346,7 @@ TEST_F(ViewerTest, EndeAfterABigLoadIsQuick) {
   ASSERT_NE(dialog, nullptr) << RemoteViewerDescribeWindows(&viewer);
   RemoteFileDialogChoose(dialog, big.path());
   DWORD start = GetTickCount();
+  RemoteWindowWaitHidden(dialog, WAIT_MS);
   HWND box = RemoteViewerWaitDialog(&viewer, REMOTE_DIALOG_MESSAGE, 10 * WAIT_MS);
   DWORD loading = GetTickCount() - start;
   ASSERT_NE(box, nullptr) << RemoteViewerDescribeWindows(&viewer);

@@ -155,6 +155,16 @@ HWND RemoteViewerWaitDialog(const RemoteViewer *viewer, RemoteDialogKind kind, D
   }
 }
 
+int32_t RemoteWindowWaitHidden(HWND window, DWORD timeoutMs) {
+  for (DWORD waited = 0; waited < timeoutMs; waited += REMOTE_POLL_MS) {
+    if (!IsWindowVisible(window)) {
+      return 1;
+    }
+    Sleep(REMOTE_POLL_MS);
+  }
+  return 0;
+}
+
 int32_t RemoteViewerWaitDialogGone(const RemoteViewer *viewer, RemoteDialogKind kind, DWORD timeoutMs) {
   for (DWORD waited = 0; waited < timeoutMs; waited += REMOTE_POLL_MS) {
     if (!RemoteViewerDialog(viewer, kind)) {
@@ -314,6 +324,7 @@ std::string RemoteViewerLoad(const RemoteViewer *viewer, const std::string &path
     return std::string();
   }
   RemoteFileDialogChoose(dialog, path);
+  RemoteWindowWaitHidden(dialog, timeoutMs);
   HWND box = RemoteViewerWaitDialog(viewer, REMOTE_DIALOG_MESSAGE, timeoutMs);
   if (!box) {
     return std::string();

@@ -37,6 +37,9 @@ void RemoteSetText(HWND window, const std::string &text);
 // A visible dialog window ("#32770") of the viewer's process, or null.
 HWND RemoteViewerDialog(const RemoteViewer *viewer, RemoteDialogKind kind);
 HWND RemoteViewerWaitDialog(const RemoteViewer *viewer, RemoteDialogKind kind, DWORD timeoutMs);
+// Waits until the window is hidden or gone; 0 on timeout. A closing file
+// dialog loses its children before it goes and would pass for a message box.
+int32_t RemoteWindowWaitHidden(HWND window, DWORD timeoutMs);
 // Waits until no dialog of the kind is shown; 0 on timeout.
 int32_t RemoteViewerWaitDialogGone(const RemoteViewer *viewer, RemoteDialogKind kind, DWORD timeoutMs);
 // Types the name into the file dialog's name box and presses its button.

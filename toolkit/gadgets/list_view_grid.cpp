@@ -18,9 +18,7 @@ RECT ListViewRowMetrics(HWND control) {
   // the measurement.
   if (ListViewIntProperty(control, LIST_VIEW_RECT_TOP_PROPERTY) == 0) {
     char blank[] = " ";
-    LVITEMA item = {};
-    item.mask = LVIF_TEXT;
-    item.pszText = blank;
+    LVITEMA item = ListViewTextItem(0, 0, blank);
     SendMessageA(control, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
     RECT measured = {};
     measured.left = LVIR_BOUNDS;

@@ -21,6 +21,9 @@ void ListViewRaiseLongest(GadgetRecord *gadget, const char *text);
 // Cuts the piece at *rest up to the next line feed (replaced by NUL) and
 // moves *rest behind it; *rest becomes null at the end of the text.
 char *ListViewNextPiece(char **rest);
+// The item record that names one cell's text, for reading, writing or
+// inserting it.
+LVITEMA ListViewTextItem(int32_t row, int32_t column, char *text);
 
 // Row records.
 int32_t *ListRowDataGet(HWND control, int32_t row);

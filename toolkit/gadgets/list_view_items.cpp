@@ -18,6 +18,15 @@ void ListViewRaiseLongest(GadgetRecord *gadget, const char *text) {
   }
 }
 
+LVITEMA ListViewTextItem(int32_t row, int32_t column, char *text) {
+  LVITEMA item = {};
+  item.mask = LVIF_TEXT;
+  item.iItem = row;
+  item.iSubItem = column;
+  item.pszText = text;
+  return item;
+}
+
 char *ListViewNextPiece(char **rest) {
   char *piece = *rest;
   char *lineFeed = strchr(piece, '\n');
@@ -68,12 +77,10 @@ static char *ListViewCopyText(const char *text, char **copy, char **rest) {
 // Inserts the row with its column texts; false, with nothing left behind,
 // when the control refuses any part of it.
 static bool ListViewInsertRow(GadgetRecord *gadget, int32_t position, char *first, char *rest) {
-  LVITEMA item = {};
-  item.mask = LVIF_TEXT | LVIF_PARAM;
   // The control appends a row inserted beyond its last one, so appending
   // needs no count: one message less for every row of a load.
-  item.iItem = position == -1 ? INT_MAX : position;
-  item.pszText = first;
+  LVITEMA item = ListViewTextItem(position == -1 ? INT_MAX : position, 0, first);
+  item.mask |= LVIF_PARAM;
   ListViewRaiseLongest(gadget, item.pszText);
   int32_t row = static_cast<int32_t>(SendMessageA(gadget->window, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
   if (row == -1) {
@@ -111,10 +118,7 @@ int32_t ListViewSetText(GadgetRecord *gadget, const char *text) {
   }
   char *copy;
   char *rest;
-  LVITEMA item = {};
-  item.mask = LVIF_TEXT;
-  item.iItem = row;
-  item.pszText = ListViewCopyText(text, &copy, &rest);
+  LVITEMA item = ListViewTextItem(row, 0, ListViewCopyText(text, &copy, &rest));
   ListViewRaiseLongest(gadget, item.pszText);
   SendMessageA(control, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
   ListViewSetColumnPieces(gadget, row, rest);

@@ -22,11 +22,7 @@ void ListViewGetItemText(GadgetRecord *gadget, int32_t index, int32_t column, in
     HWND headerControl = reinterpret_cast<HWND>(SendMessageA(gadget->window, LVM_GETHEADER, 0, 0));
     found = static_cast<BOOL>(SendMessageA(headerControl, HDM_GETITEMA, column, reinterpret_cast<LPARAM>(&header)));
   } else {
-    LVITEMA item = {};
-    item.mask = LVIF_TEXT;
-    item.iItem = index;
-    item.iSubItem = column;
-    item.pszText = text;
+    LVITEMA item = ListViewTextItem(index, column, text);
     item.cchTextMax = size;
     found = static_cast<BOOL>(SendMessageA(gadget->window, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)));
   }
@@ -49,11 +45,7 @@ void ListViewSetItemText(GadgetRecord *gadget, int32_t index, const char *text, 
     return;
   }
   ListViewRaiseLongest(gadget, value);
-  LVITEMA item = {};
-  item.mask = LVIF_TEXT;
-  item.iItem = index;
-  item.iSubItem = column;
-  item.pszText = value;
+  LVITEMA item = ListViewTextItem(index, column, value);
   SendMessageA(gadget->window, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
 }
 

@@ -170,8 +170,6 @@ int main(int argc, char **argv) {
     return 2;
   }
   std::string exePath = RemotePathFromArgument(argv[1]);
-  char directory[MAX_PATH];
-  GetTempPathA(sizeof directory, directory);
-  std::string csvPath = std::string(directory) + "csvview-limits-bench.csv";
+  std::string csvPath = GeneratedCsvTempPath("csvview-limits-bench.csv");
   return mode == "largest" ? LargestMain(exePath, csvPath, rows) : TeardownMain(exePath, csvPath, rows);
 }

@@ -108,9 +108,7 @@ int main(int argc, char **argv) {
     return 2;
   }
   std::string exePath = RemotePathFromArgument(argv[1]);
-  char directory[MAX_PATH];
-  GetTempPathA(sizeof directory, directory);
-  std::string csvPath = std::string(directory) + "csvview-load-bench.csv";
+  std::string csvPath = GeneratedCsvTempPath("csvview-load-bench.csv");
   int32_t rows = argc > 2 ? std::atoi(argv[2]) : 1000000;
   if (rows <= 0 || !GeneratedCsvWrite(csvPath, rows)) {
     std::fprintf(stderr, "cannot write %s\n", csvPath.c_str());

@@ -23,6 +23,12 @@ int32_t GeneratedCsvWrite(const std::string &path, int32_t rows) {
   return std::fclose(file) == 0;
 }
 
+std::string GeneratedCsvTempPath(const char *name) {
+  char directory[MAX_PATH];
+  GetTempPathA(sizeof directory, directory);
+  return std::string(directory) + name;
+}
+
 double GeneratedCsvMegabytes(const std::string &path) {
   WIN32_FILE_ATTRIBUTE_DATA attributes;
   if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &attributes)) {

@@ -4,6 +4,7 @@
 
 #include "app/app_state.h"
 #include "app/csv_loader.h"
+#include "app/storage_message.h"
 #include "app/viewer_list.h"
 #include "app/viewer_numbers.h"
 #include "toolkit/gadgets/simple_gadgets.h"
@@ -53,7 +54,7 @@ static void MainStartAction() {
   LoadCsvFile(SourcePath, Separator);
 }
 
-void ApplicationMain() {
+static void ApplicationMain() {
   if (MainWindowOpen() == 0) {
     return;
   }
@@ -73,5 +74,5 @@ void ApplicationMain() {
 }
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  ProgramEntry();
+  ProgramEntry(ApplicationMain, StorageExhaustedMessage);
 }

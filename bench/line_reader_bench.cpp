@@ -14,7 +14,6 @@
 #include <sys/stat.h>
 #include <vector>
 
-#include "toolkit/core/program_heap.h"
 #include "toolkit/files/file_reader.h"
 #include "toolkit/startup/toolkit_startup.h"
 #include "toolkit/strings/string_engine.h"
@@ -189,8 +188,10 @@ private:
 } // namespace
 
 int main(int argc, char **argv) {
-  ProgramHeapCreate();
-  ToolkitStartup();
+  if (!ToolkitStartup()) {
+    std::fprintf(stderr, "the toolkit cannot start\n");
+    return 1;
+  }
   CsvGenerate();
   LongLineGenerate(LINE_8MB_PATH, 8 * MEGABYTE);
   LongLineGenerate(LINE_64MB_PATH, 64 * MEGABYTE);

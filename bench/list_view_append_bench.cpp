@@ -20,7 +20,6 @@
 #include "app/viewer_list.h"
 #include "bench/raw_viewer_list.h"
 #include "toolkit/core/module_instance.h"
-#include "toolkit/core/program_heap.h"
 #include "toolkit/gadgets/gadget.h"
 #include "toolkit/gadgets/gadget_items.h"
 #include "toolkit/gadgets/list_view.h"
@@ -201,9 +200,10 @@ int main(int argc, char **argv) {
   if (sizes.empty())
     sizes = {100000, 1000000};
 
-  ModuleInstance = GetModuleHandleA(nullptr);
-  ProgramHeapCreate();
-  ToolkitStartup();
+  if (!ToolkitStartup()) {
+    fprintf(stderr, "the toolkit cannot start\n");
+    return 1;
+  }
   HWND window = WindowOpen(0, 0, 0, 800, 310, "list_view_append_bench", WINDOW_FLAG_SCREEN_CENTERED);
   if (!window) {
     fprintf(stderr, "no window\n");

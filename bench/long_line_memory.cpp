@@ -10,7 +10,6 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-#include "toolkit/core/program_heap.h"
 #include "toolkit/files/file_reader.h"
 #include "toolkit/startup/toolkit_startup.h"
 #include "toolkit/strings/string_engine.h"
@@ -49,8 +48,10 @@ int main(int argc, char **argv) {
     std::fprintf(stderr, "cannot write a line of %lld MB to %s\n", megabytes, path.c_str());
     return 2;
   }
-  ProgramHeapCreate();
-  ToolkitStartup();
+  if (!ToolkitStartup()) {
+    std::fprintf(stderr, "the toolkit cannot start\n");
+    return 1;
+  }
   if (!FileOpen(0, path.c_str())) {
     std::fprintf(stderr, "cannot open %s\n", path.c_str());
     return 2;

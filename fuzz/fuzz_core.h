@@ -1,9 +1,8 @@
-// Fuzz targets start the portable core once per process, as start-up does.
+// What every fuzz target shares.
 #pragma once
 #include <cstddef>
 #include <cstdint>
 
-void FuzzCoreStart();
 // Stops the run at the first disagreement so the fuzzer keeps the input.
 #define FUZZ_CHECK(condition)                                                                                          \
   do {                                                                                                                 \

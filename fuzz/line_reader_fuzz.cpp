@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "fuzz/fuzz_core.h"
+#include "toolkit/startup/toolkit_startup.h"
 #include "toolkit/files/file_reader.h"
 #include "toolkit/strings/string_engine.h"
 
@@ -49,7 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   if (size == 0) {
     return 0;
   }
-  FuzzCoreStart();
+  // Started by the first input; the later ones find every step started.
+  FUZZ_CHECK(ToolkitStartup());
   uint8_t control = data[0];
   const uint8_t *bytes = data + 1;
   size_t length = size - 1;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "fuzz/fuzz_core.h"
+#include "toolkit/startup/toolkit_startup.h"
 #include "toolkit/strings/string_engine.h"
 #include "toolkit/strings/string_functions.h"
 
@@ -61,7 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   if (size == 0) {
     return 0;
   }
-  FuzzCoreStart();
+  // Started by the first input; the later ones find every step started.
+  FUZZ_CHECK(ToolkitStartup());
   uint8_t control = data[0];
   const uint8_t *cursor = data + 1;
   const uint8_t *end = data + size;

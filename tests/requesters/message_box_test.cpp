@@ -4,7 +4,7 @@
 
 #include "tests/requesters/dialog_answer.h"
 #include "toolkit/requesters/requesters.h"
-#include "toolkit/startup/storage_message.h"
+#include "app/storage_message.h"
 
 namespace {
 

@@ -2,22 +2,14 @@
 // as the program's start-up does, and shut them down after the last test.
 #include <gtest/gtest.h>
 
-#include "toolkit/core/program_heap.h"
 #include "toolkit/startup/toolkit_startup.h"
 
 namespace {
 
 class PortableEnvironment : public testing::Environment {
 public:
-  void SetUp() override {
-    ProgramHeapCreate();
-    ToolkitStartup();
-  }
-  void TearDown() override {
-    ToolkitShutdown();
-    HeapDestroy(ProgramHeap);
-    ProgramHeap = nullptr;
-  }
+  void SetUp() override { ASSERT_TRUE(ToolkitStartup()); }
+  void TearDown() override { ToolkitShutdown(); }
 };
 
 } // namespace

@@ -11,7 +11,7 @@ namespace {
 enum : ObjectId { DEMO_WINDOW = 0, DEMO_CLOSE = 1, DEMO_LABEL = 2, DEMO_FIELD = 3, DEMO_COUNT = 4 };
 }
 
-void ApplicationMain() {
+static void DemoMain() {
   HWND window = WindowOpen(DEMO_WINDOW, 100, 100, 360, 140, "Toolkit demo",
                            WINDOW_FLAG_SCREEN_CENTERED | WS_CAPTION | WS_SYSMENU);
   if (window == nullptr)
@@ -38,5 +38,5 @@ void ApplicationMain() {
 }
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  ProgramEntry();
+  ProgramEntry(DemoMain, nullptr);
 }

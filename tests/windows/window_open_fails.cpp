@@ -36,7 +36,7 @@ void FileLeaveOpen() {
 
 } // namespace
 
-void ApplicationMain() {
+static void OpenFailsMain() {
   // A child style without a parent is refused by the platform.
   if (WindowOpen(0, 100, 100, 500, 400, "", WS_CHILD | WS_CAPTION) != nullptr) {
     ExitProcess(1);
@@ -52,5 +52,5 @@ void ApplicationMain() {
 }
 
 int main() {
-  ProgramEntry();
+  ProgramEntry(OpenFailsMain, nullptr);
 }

@@ -4,3 +4,6 @@
 #include <windows.h>
 
 extern HINSTANCE ModuleInstance;
+
+// Takes the handle of the program's module; false if there is none.
+bool ModuleInstanceSet();

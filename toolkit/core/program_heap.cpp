@@ -6,3 +6,8 @@ bool ProgramHeapCreate() {
   ProgramHeap = HeapCreate(0, 4096, 0);
   return ProgramHeap != nullptr;
 }
+
+void ProgramHeapDestroy() {
+  HeapDestroy(ProgramHeap);
+  ProgramHeap = nullptr;
+}

@@ -86,8 +86,9 @@ int32_t FileCopyRun(FileRecord *file, char *destination, int32_t room) {
 
 } // namespace
 
-void FileLibraryStartup() {
+bool FileLibraryStartup() {
   FileRegistry = RegistryCreate(sizeof(FileRecord), FILE_REGISTRY_GROWTH, FileClose);
+  return FileRegistry != nullptr;
 }
 
 void FileLibraryShutdown() {

@@ -17,7 +17,8 @@ struct FileRecord {
 extern int32_t FILE_BUFFER_SIZE;
 extern ObjectRegistry *FileRegistry;
 
-void FileLibraryStartup();
+// False when the platform refuses the registry.
+bool FileLibraryStartup();
 void FileLibraryShutdown();
 
 HANDLE FileOpen(ObjectId number, const char *path);

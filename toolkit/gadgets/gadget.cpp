@@ -6,9 +6,11 @@
 #include "toolkit/core/module_instance.h"
 #include "toolkit/core/program_heap.h"
 #include "toolkit/gadgets/gadget_create.h"
+#include "toolkit/gadgets/gadget_forward.h"
 #include "toolkit/windows/event.h"
 #include "toolkit/windows/gadget_list.h"
 #include "toolkit/windows/window.h"
+#include "toolkit/windows/window_gadgets.h"
 
 ObjectRegistry *GadgetRegistry;
 HFONT GadgetLibraryFont;
@@ -17,12 +19,15 @@ bool GadgetsEnding;
 
 enum : int32_t { GADGET_REGISTRY_GROWTH = 50 };
 
-void GadgetLibraryStartup() {
+bool GadgetLibraryStartup() {
   GadgetsEnding = false;
   InitializeCriticalSection(&BrushCacheLock);
   GadgetLibraryFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   GadgetRegistry = RegistryCreate(sizeof(GadgetRecord), GADGET_REGISTRY_GROWTH, GadgetFree);
-  GadgetListStateCreate(GadgetLibraryFont);
+  // The windows library's state starts before this one.
+  LibraryStateGet(GadgetListStateRecord)->currentFont = GadgetLibraryFont;
+  WindowGadgets.ForwardMessage = GadgetForwardMessage;
+  return GadgetRegistry != nullptr;
 }
 
 void GadgetLibraryShutdown() {

@@ -5,7 +5,10 @@
 #include <windows.h>
 #include "toolkit/core/object_registry.h"
 #include "toolkit/gadgets/gadget_items.h"
-#include "toolkit/windows/property_names.h"
+
+// The gadget number on every registered control, as the toolkit's window
+// properties with the prefix "QX_".
+#define GADGET_ID_PROPERTY "QX_ID"
 
 enum : int32_t {
   GADGET_TYPE_BUTTON = 1,
@@ -77,7 +80,8 @@ extern CRITICAL_SECTION BrushCacheLock;
 // that gives back anyway.
 extern bool GadgetsEnding;
 
-void GadgetLibraryStartup();
+// False when the platform refuses the registry.
+bool GadgetLibraryStartup();
 void GadgetLibraryShutdown();
 
 HWND GadgetRegister(ObjectId number, GadgetRecord *gadget, HWND control, const GadgetOps *operations);

@@ -1,5 +1,5 @@
-// What a toolkit window must know of gadgets: a message about a control goes
-// to that control's gadget. The only gadget header the windows library uses.
+// A message about a control goes to that control's gadget: the routine the
+// gadget library's start-up hands the windows library (window_gadgets.h).
 #pragma once
 #include <windows.h>
 

@@ -8,11 +8,6 @@
 
 enum : int32_t { LISTVIEW_ATTRIBUTE_VIEW = 2, LISTVIEW_ITEM_ATTRIBUTE_WIDTH = 1 };
 
-int32_t ListViewColumnCount(HWND control) {
-  HWND header = reinterpret_cast<HWND>(SendMessageA(control, LVM_GETHEADER, 0, 0));
-  return static_cast<int32_t>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
-}
-
 // Re-sizes a row record to pairs column pairs. When it cannot grow, the old
 // record stays: its missing pairs read as "not set" (ListRowDataPairs).
 static int32_t *ListRowDataResize(HWND control, int32_t row, int32_t *rowData, int32_t pairs) {

@@ -6,6 +6,12 @@
 #include <commctrl.h>
 #include "toolkit/gadgets/gadget.h"
 
+// The list's own window properties: its measured row, kept until its font
+// changes, and the row it last reported selected (-1 after the report).
+#define LIST_VIEW_RECT_TOP_PROPERTY "QX_RectTop"
+#define LIST_VIEW_RECT_BOTTOM_PROPERTY "QX_RectBottom"
+#define LIST_VIEW_LAST_SELECTED_PROPERTY "QX_LastSelected"
+
 // Per-row record, only for rows that were given a colour or a data value:
 // word 0 the row data, then per column a pair (text colour + 1, back colour + 1).
 enum { LIST_ROW_DATA = 0, LIST_ROW_FIRST_PAIR = 1 };
@@ -13,9 +19,18 @@ enum { LIST_ROW_DATA = 0, LIST_ROW_FIRST_PAIR = 1 };
 extern GadgetOps ListViewOps;
 extern WNDPROC ListViewClassProc;
 
-// Control queries shared by several files.
+// The counts and the row records (list_view_rows.cpp), which the colours,
+// columns and rows files call and which call none of them.
 int32_t ListViewRowCount(HWND control);
 int32_t ListViewColumnCount(HWND control);
+int32_t *ListRowDataGet(HWND control, int32_t row);
+int32_t *ListRowDataEnsure(HWND control, int32_t row);
+int32_t ListRowDataPairs(const int32_t *rowData);
+void ListRowDataSet(HWND control, int32_t row, int32_t *rowData);
+void ListRowDataFree(int32_t *rowData);
+void ListRowDataFreeAll(HWND control);
+
+// Control queries shared by several files.
 int32_t ListViewFirstSelected(HWND control);
 void ListViewRaiseLongest(GadgetRecord *gadget, const char *text);
 // Cuts the piece at *rest up to the next line feed (replaced by NUL) and
@@ -24,14 +39,6 @@ char *ListViewNextPiece(char **rest);
 // The item record that names one cell's text, for reading, writing or
 // inserting it.
 LVITEMA ListViewTextItem(int32_t row, int32_t column, char *text);
-
-// Row records.
-int32_t *ListRowDataGet(HWND control, int32_t row);
-int32_t *ListRowDataEnsure(HWND control, int32_t row);
-int32_t ListRowDataPairs(const int32_t *rowData);
-void ListRowDataSet(HWND control, int32_t row, int32_t *rowData);
-void ListRowDataFree(int32_t *rowData);
-void ListRowDataFreeAll(HWND control);
 
 // Redraw held over a burst of added rows.
 void ListViewRedrawHold(HWND control);

@@ -7,10 +7,6 @@
 #include "toolkit/gadgets/list_view.h"
 #include "toolkit/gadgets/list_view_internal.h"
 
-int32_t ListViewRowCount(HWND control) {
-  return static_cast<int32_t>(SendMessageA(control, LVM_GETITEMCOUNT, 0, 0));
-}
-
 void ListViewRaiseLongest(GadgetRecord *gadget, const char *text) {
   intptr_t length = static_cast<intptr_t>(strlen(text));
   if (length > gadget->typeData[LISTVIEW_LONGEST_TEXT]) {

@@ -11,7 +11,7 @@ static const DWORD EXTENDED_CONTROL_CLASSES =
 static_assert(EXTENDED_CONTROL_CLASSES == 0xB48, "the five extended control classes");
 static_assert(sizeof(INITCOMMONCONTROLSEX) == 8, "the record's size is fixed on every platform");
 
-void ControlsStartup() {
+bool ControlsStartup() {
   // The extended classes first, then the plain call: the order gadgets have
   // always been created after.
   INITCOMMONCONTROLSEX controls;
@@ -21,4 +21,5 @@ void ControlsStartup() {
   InitCommonControls();
   // The GUI thread is a single-threaded apartment before the first window.
   CoInitialize(nullptr);
+  return true;
 }

@@ -1,4 +1,5 @@
 // The common controls and COM for the GUI thread, before the first window.
 #pragma once
 
-void ControlsStartup();
+// Always true: what the platform answers is not checked.
+bool ControlsStartup();

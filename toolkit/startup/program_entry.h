@@ -1,8 +1,11 @@
-// The program's entry and the application procedure it runs.
+// The program's entry, given what the application adds to it.
 #pragma once
+#include "toolkit/strings/string_engine.h"
 
-// Heap, toolkit start-up, ApplicationMain, shutdown, exit 0.
-[[noreturn]] void ProgramEntry();
+typedef void (*ApplicationMainRoutine)();
 
-// The application's main procedure, provided by the program.
-void ApplicationMain();
+// Toolkit start-up, the application's main routine, shutdown, exit 0. The
+// out-of-storage handler ends the process itself; it runs when string
+// storage runs out, and when a start-up step fails, since every step that can
+// fail fails for want of memory.
+[[noreturn]] void ProgramEntry(ApplicationMainRoutine applicationMain, StorageExhaustedHandler outOfStorage);

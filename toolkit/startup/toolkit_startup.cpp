@@ -1,13 +1,17 @@
-// The one table of start-up and shutdown steps. The portable build (tests,
-// fuzz targets, host benchmarks) compiles it without the user interface and
-// so runs the leading steps, strings and files, only.
+// The one table of start-up and shutdown steps, from the program's module
+// and heap to the common controls. The portable build (tests, fuzz targets,
+// host benchmarks) has no user interface and so runs the heap, strings and
+// files only.
 #include "toolkit/startup/toolkit_startup.h"
 
 #include <iterator>
 
+#include "toolkit/core/program_heap.h"
 #include "toolkit/files/file_reader.h"
+#include "toolkit/startup/startup_sequence.h"
 #include "toolkit/strings/string_engine.h"
-#ifdef TOOLKIT_WITH_USER_INTERFACE
+#ifdef _WIN32
+#include "toolkit/core/module_instance.h"
 #include "toolkit/gadgets/gadget.h"
 #include "toolkit/startup/controls_startup.h"
 #include "toolkit/windows/window.h"
@@ -15,34 +19,30 @@
 
 namespace {
 
-struct StartupStep {
-  void (*start)();
-  void (*stop)(); // null: nothing to undo, the end of the process releases it
-};
-
-// Shutdown walks this backwards: gadgets, windows with their gadgets, files.
+// Shutdown walks this backwards: gadgets, windows with their gadgets, files,
+// then the heap with every record left in it.
 const StartupStep STARTUP_STEPS[] = {
+#ifdef _WIN32
+    {ModuleInstanceSet, nullptr},
+#endif
+    {ProgramHeapCreate, ProgramHeapDestroy},
     {StringEngineInit, nullptr},
     {FileLibraryStartup, FileLibraryShutdown},
-#ifdef TOOLKIT_WITH_USER_INTERFACE
+#ifdef _WIN32
     {WindowLibraryStartup, WindowLibraryShutdown},
     {GadgetLibraryStartup, GadgetLibraryShutdown},
     {ControlsStartup, nullptr},
 #endif
 };
 
+StartupSequence ToolkitSequence = {STARTUP_STEPS, std::size(STARTUP_STEPS), 0};
+
 } // namespace
 
-void ToolkitStartup() {
-  for (const StartupStep &step : STARTUP_STEPS) {
-    step.start();
-  }
+bool ToolkitStartup() {
+  return StartupSequenceStart(&ToolkitSequence);
 }
 
 void ToolkitShutdown() {
-  for (auto step = std::rbegin(STARTUP_STEPS); step != std::rend(STARTUP_STEPS); ++step) {
-    if (step->stop) {
-      step->stop();
-    }
-  }
+  StartupSequenceStop(&ToolkitSequence);
 }

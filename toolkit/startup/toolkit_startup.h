@@ -2,7 +2,9 @@
 // provide their steps and never call up into this sequence.
 #pragma once
 
-// Runs every start-up step in order; ProgramHeap must exist.
-void ToolkitStartup();
-// Runs the shutdown steps in the reverse order of start-up.
+// Runs every start-up step not yet run, in order, the program's module and
+// heap first. When one fails, the steps already run are stopped in reverse
+// order and the result is false.
+bool ToolkitStartup();
+// Runs the stop steps of the started ones in reverse order, the heap's last.
 void ToolkitShutdown();

@@ -74,16 +74,17 @@ void StringStorageExhausted() {
   std::abort();
 }
 
-void StringEngineInit() {
+bool StringEngineInit() {
   StringHeap = HeapCreate(HEAP_NO_SERIALIZE, 4096, 0);
   ScratchPos = 0;
   ScratchCapacity = SCRATCH_INITIAL_CAPACITY;
   ScratchBuffer =
       StringHeap ? static_cast<char *>(HeapAlloc(StringHeap, HEAP_NO_SERIALIZE, SCRATCH_INITIAL_CAPACITY)) : nullptr;
   if (!ScratchBuffer) {
-    StringStorageExhausted();
+    return false;
   }
   ScratchBuffer[0] = 0;
+  return true;
 }
 
 void StrInit(StringVar *variable, const char *text) {

@@ -11,7 +11,9 @@ extern char *ScratchBuffer;
 extern int32_t ScratchPos;
 extern int32_t ScratchCapacity;
 
-void StringEngineInit();
+// StringHeap and an empty scratch buffer; false when the platform refuses
+// either.
+bool StringEngineInit();
 
 void StrInit(StringVar *variable, const char *text);
 void StrAssign(StringVar *variable, const char *text);
@@ -30,7 +32,7 @@ int32_t ScratchContains(const char *text);
 // The engine has no error results: when StringHeap cannot supply a block the
 // process ends here rather than write past a block that did not grow. It
 // first calls the handler, if one is installed: the Windows start-up installs
-// one that tells the user and ends the process itself; the core knows no
+// the application's, which tells the user and ends the process itself; the core knows no
 // windows, so without a handler (or if it returns) the end is an abort.
 typedef void (*StorageExhaustedHandler)();
 extern StorageExhaustedHandler StringStorageExhaustedHandler;

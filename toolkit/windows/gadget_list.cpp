@@ -93,11 +93,8 @@ void GadgetStackFirstUse(GadgetListState *state, HWND window) {
 }
 } // namespace
 
-void GadgetListStateCreate(HFONT font) {
+void GadgetListStateCreate() {
   GadgetListStateRecord = LibraryStateCreate<GadgetListState>(GadgetListStateInitialise);
-  if (GadgetListStateRecord != nullptr) {
-    GadgetListStateRecord->currentFont = font;
-  }
 }
 
 HWND GadgetListSet(HWND window) {

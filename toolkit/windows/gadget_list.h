@@ -3,7 +3,8 @@
 #include <cstdint>
 #include <windows.h>
 
-// The gadget library's state: created by its start-up, managed here.
+// The state of the current gadget list: created by the windows library's
+// start-up, its font set by the gadget library's.
 struct GadgetListState {
   HWND currentGadgetList;
   HFONT currentFont;
@@ -15,8 +16,8 @@ struct GadgetListState {
 
 extern GadgetListState *GadgetListStateRecord; // reach it through LibraryStateGet
 
-// The state with an empty container stack and the given font current.
-void GadgetListStateCreate(HFONT font);
+// The state with an empty container stack and no font.
+void GadgetListStateCreate();
 
 struct GadgetStackRecord {
   HWND window;

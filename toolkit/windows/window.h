@@ -27,7 +27,8 @@ extern ObjectRegistry *WindowRegistry;
 extern HICON WindowClassIcon;
 extern HCURSOR WindowClassCursor;
 
-void WindowLibraryStartup();
+// False when the platform refuses a registry or a state record.
+bool WindowLibraryStartup();
 void WindowLibraryShutdown();
 HWND WindowOpen(ObjectId number, int32_t x, int32_t y, int32_t width, int32_t height, const char *title,
                 uint32_t flags);

@@ -2,7 +2,7 @@
 #include "toolkit/windows/window_command.h"
 
 #include "toolkit/core/library_state.h"
-#include "toolkit/gadgets/gadget_forward.h"
+#include "toolkit/windows/window_gadgets.h"
 #include "toolkit/windows/event.h"
 #include "toolkit/windows/focus.h"
 #include "toolkit/windows/window.h"
@@ -10,7 +10,7 @@
 LRESULT WindowCommandHandle(HWND window, WPARAM wParam, LPARAM lParam) {
   HWND control = reinterpret_cast<HWND>(lParam);
   // A gadget that answers the command itself produces no event.
-  if (GadgetForwardMessage(control, window, WM_COMMAND, wParam, lParam) != PROC_DEFAULT) {
+  if (WindowGadgetForward(control, window, WM_COMMAND, wParam, lParam) != PROC_DEFAULT) {
     return 0;
   }
   EventFields &working = LibraryStateGet(EventStateRecord)->working;

@@ -1,6 +1,6 @@
 // The procedure of every toolkit window class: messages become events.
 #include "toolkit/core/library_state.h"
-#include "toolkit/gadgets/gadget_forward.h"
+#include "toolkit/windows/window_gadgets.h"
 #include "toolkit/windows/event.h"
 #include "toolkit/windows/sizing.h"
 #include "toolkit/windows/window_command.h"
@@ -90,7 +90,7 @@ LRESULT WindowEventProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     return 0;
   case WM_NOTIFY: {
     HWND source = lParam != 0 ? reinterpret_cast<NMHDR *>(lParam)->hwndFrom : nullptr;
-    return GadgetForwardMessage(source, window, message, wParam, lParam);
+    return WindowGadgetForward(source, window, message, wParam, lParam);
   }
   case WM_COMMAND:
     return WindowCommandHandle(window, wParam, lParam);
@@ -100,7 +100,7 @@ LRESULT WindowEventProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
   case WM_CTLCOLORLISTBOX:
   case WM_CTLCOLORBTN:
   case WM_CTLCOLORSTATIC:
-    return GadgetForwardMessage(reinterpret_cast<HWND>(lParam), window, message, wParam, lParam);
+    return WindowGadgetForward(reinterpret_cast<HWND>(lParam), window, message, wParam, lParam);
   case MSG_GADGET_EVENT:
     working.pendingCode = EVENT_GADGET;
     working.EventType = static_cast<int32_t>(lParam);

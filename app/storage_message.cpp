@@ -1,4 +1,4 @@
-#include "toolkit/startup/storage_message.h"
+#include "app/storage_message.h"
 
 #include "toolkit/requesters/requester_calls.h"
 

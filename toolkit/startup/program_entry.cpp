@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "toolkit/core/program_heap.h"
 #include "toolkit/startup/toolkit_startup.h"
 
 void ProgramEntry(ApplicationMainRoutine applicationMain, StorageExhaustedHandler outOfStorage) {
@@ -12,6 +13,7 @@ void ProgramEntry(ApplicationMainRoutine applicationMain, StorageExhaustedHandle
   }
   applicationMain();
   ToolkitShutdown();
+  ProgramHeapDestroy();
   // Every other ending, a window that could not be opened included, reports 0.
   ExitProcess(0);
 }

@@ -4,8 +4,8 @@
 
 typedef void (*ApplicationMainRoutine)();
 
-// Toolkit start-up, the application's main routine, shutdown, exit 0. The
-// out-of-storage handler ends the process itself; it runs when string
-// storage runs out, and when a start-up step fails, since every step that can
-// fail fails for want of memory.
+// Toolkit start-up, the application's main routine, shutdown, the program
+// heap destroyed, exit 0. The out-of-storage handler ends the process itself;
+// it runs when string storage runs out, and when a start-up step fails,
+// since every step that can fail fails for want of memory.
 [[noreturn]] void ProgramEntry(ApplicationMainRoutine applicationMain, StorageExhaustedHandler outOfStorage);

@@ -19,13 +19,15 @@
 
 namespace {
 
-// Shutdown walks this backwards: gadgets, windows with their gadgets, files,
-// then the heap with every record left in it.
+// Shutdown walks this backwards: gadgets, windows with their gadgets, files.
+// The heap outlives it, so that what shutdown closed can still be looked up
+// (the program's entry destroys the heap last; elsewhere the end of the
+// process does).
 const StartupStep STARTUP_STEPS[] = {
 #ifdef _WIN32
     {ModuleInstanceSet, nullptr},
 #endif
-    {ProgramHeapCreate, ProgramHeapDestroy},
+    {ProgramHeapCreate, nullptr},
     {StringEngineInit, nullptr},
     {FileLibraryStartup, FileLibraryShutdown},
 #ifdef _WIN32

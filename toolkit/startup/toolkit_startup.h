@@ -6,5 +6,6 @@
 // heap first. When one fails, the steps already run are stopped in reverse
 // order and the result is false.
 bool ToolkitStartup();
-// Runs the stop steps of the started ones in reverse order, the heap's last.
+// Runs the stop steps of the started ones in reverse order; the program heap
+// stays.
 void ToolkitShutdown();

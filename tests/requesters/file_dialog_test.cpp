@@ -4,7 +4,7 @@
 #include <string>
 
 #include "tests/requesters/dialog_answer.h"
-#include "tests/requesters/import_patch.h"
+#include "tests/support/import_patch.h"
 #include "tests/support/small_program_heap.h"
 #include "tests/requesters/test_windows.h"
 #include "tests/support/temp_files.h"

@@ -1,8 +1,11 @@
 // A program whose window cannot be opened: the toolkit still shuts down and
 // the process reports success. Any other exit code names the check that failed;
-// the shutdown says that it ran by closing the file left open for it.
+// the shutdown says that it ran by closing the file left open for it. With an
+// argument, the string heap is refused, so start-up fails and the program
+// never runs.
 #include <cstdio>
 
+#include "tests/support/import_patch.h"
 #include "toolkit/core/module_instance.h"
 #include "toolkit/files/file_reader.h"
 #include "toolkit/startup/program_entry.h"
@@ -34,6 +37,20 @@ void FileLeaveOpen() {
   FileRegistry->freeCallback = FileCloseReported;
 }
 
+typedef HANDLE(WINAPI *HeapCreateRoutine)(DWORD, SIZE_T, SIZE_T);
+HeapCreateRoutine heapCreate;
+
+// The program heap is serialised; the string heap is not.
+HANDLE WINAPI StringHeapRefused(DWORD options, SIZE_T initialSize, SIZE_T maximumSize) {
+  return (options & HEAP_NO_SERIALIZE) ? nullptr : heapCreate(options, initialSize, maximumSize);
+}
+
+void OutOfStorageReported() {
+  std::printf("out of storage reported\n");
+  std::fflush(stdout);
+  ExitProcess(5);
+}
+
 } // namespace
 
 static void OpenFailsMain() {
@@ -51,6 +68,10 @@ static void OpenFailsMain() {
   FileLeaveOpen();
 }
 
-int main() {
-  ProgramEntry(OpenFailsMain, nullptr);
+int main(int argc, char **) {
+  if (argc > 1) {
+    heapCreate = reinterpret_cast<HeapCreateRoutine>(
+        ImportReplace("kernel32.dll", "HeapCreate", reinterpret_cast<void *>(StringHeapRefused)));
+  }
+  ProgramEntry(OpenFailsMain, OutOfStorageReported);
 }

@@ -1,4 +1,4 @@
-#include "tests/requesters/import_patch.h"
+#include "tests/support/import_patch.h"
 
 #include <windows.h>
 

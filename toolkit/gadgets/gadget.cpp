@@ -1,42 +1,19 @@
-// Gadget library start-up and shutdown, registration of controls, the control
-// window procedure and the common creation steps.
+// The gadget library's records, registration of controls, the control window
+// procedure and the common creation steps.
 #include "toolkit/gadgets/gadget.h"
 
 #include "toolkit/core/library_state.h"
 #include "toolkit/core/module_instance.h"
 #include "toolkit/core/program_heap.h"
 #include "toolkit/gadgets/gadget_create.h"
-#include "toolkit/gadgets/gadget_forward.h"
 #include "toolkit/windows/event.h"
 #include "toolkit/windows/gadget_list.h"
 #include "toolkit/windows/window.h"
-#include "toolkit/windows/window_gadgets.h"
 
 ObjectRegistry *GadgetRegistry;
 HFONT GadgetLibraryFont;
 CRITICAL_SECTION BrushCacheLock;
 bool GadgetsEnding;
-
-enum : int32_t { GADGET_REGISTRY_GROWTH = 50 };
-
-bool GadgetLibraryStartup() {
-  GadgetsEnding = false;
-  InitializeCriticalSection(&BrushCacheLock);
-  GadgetLibraryFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  GadgetRegistry = RegistryCreate(sizeof(GadgetRecord), GADGET_REGISTRY_GROWTH, GadgetFree);
-  // The windows library's state starts before this one.
-  LibraryStateGet(GadgetListStateRecord)->currentFont = GadgetLibraryFont;
-  WindowGadgets.ForwardMessage = GadgetForwardMessage;
-  return GadgetRegistry != nullptr;
-}
-
-void GadgetLibraryShutdown() {
-  GadgetsEnding = true;
-  GadgetListState *state = LibraryStateGet(GadgetListStateRecord);
-  if (state->auxiliaryWindow) {
-    DestroyWindow(state->auxiliaryWindow);
-  }
-}
 
 HWND GadgetControlCreate(const GadgetControlShape *shape, int32_t x, int32_t y, int32_t width, int32_t height) {
   GadgetListState *state = LibraryStateGet(GadgetListStateRecord);

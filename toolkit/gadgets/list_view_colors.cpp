@@ -3,6 +3,14 @@
 #include "toolkit/gadgets/list_view.h"
 #include "toolkit/gadgets/list_view_internal.h"
 
+COLORREF ListViewDefaultTextColor;
+COLORREF ListViewDefaultBackColor;
+
+void ListViewDefaultColorsTake(HWND control) {
+  ListViewDefaultTextColor = static_cast<COLORREF>(SendMessageA(control, LVM_GETTEXTCOLOR, 0, 0));
+  ListViewDefaultBackColor = static_cast<COLORREF>(SendMessageA(control, LVM_GETBKCOLOR, 0, 0));
+}
+
 static BOOL ListViewRepaint(HWND control) {
   return RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_INTERNALPAINT | RDW_ERASE | RDW_FRAME);
 }

@@ -6,8 +6,6 @@
 
 GadgetOps ListViewOps;
 WNDPROC ListViewClassProc;
-COLORREF ListViewDefaultTextColor;
-COLORREF ListViewDefaultBackColor;
 
 static void ListViewFillOps() {
   ListViewOps = GadgetOps{};
@@ -70,8 +68,7 @@ HWND ListViewCreate(ObjectId number, int32_t x, int32_t y, int32_t width, int32_
   // query is thereby repeated at the next creation.
   GadgetThemeCheck();
   if (ListViewOps.type == 0) {
-    ListViewDefaultTextColor = static_cast<COLORREF>(SendMessageA(control, LVM_GETTEXTCOLOR, 0, 0));
-    ListViewDefaultBackColor = static_cast<COLORREF>(SendMessageA(control, LVM_GETBKCOLOR, 0, 0));
+    ListViewDefaultColorsTake(control);
     ListViewFillOps();
   }
 

@@ -40,6 +40,9 @@ char *ListViewNextPiece(char **rest);
 // inserting it.
 LVITEMA ListViewTextItem(int32_t row, int32_t column, char *text);
 
+// The colours of the first list made, for colour -1 (the platform's default).
+void ListViewDefaultColorsTake(HWND control);
+
 // Redraw held over a burst of added rows.
 void ListViewRedrawHold(HWND control);
 void ListViewRedrawResume(HWND control);

@@ -11,6 +11,9 @@
 #include "toolkit/windows/window_lookup.h"
 #include "toolkit/windows/window_style.h"
 
+HICON WindowClassIcon;
+HCURSOR WindowClassCursor;
+
 namespace {
 const int CLASS_NAME_SIZE = 256;
 

@@ -1,4 +1,6 @@
-// Start-up and shutdown of the window library.
+// Start-up and shutdown of the window library. What it creates is defined
+// beside the code that uses it, so that this file, which names WindowClose,
+// is called by none of them.
 #include "toolkit/windows/window.h"
 
 #include "toolkit/core/library_state.h"
@@ -6,10 +8,6 @@
 #include "toolkit/windows/event.h"
 #include "toolkit/windows/gadget_list.h"
 #include "toolkit/windows/sizing.h"
-
-ObjectRegistry *WindowRegistry;
-HICON WindowClassIcon;
-HCURSOR WindowClassCursor;
 
 bool WindowLibraryStartup() {
   WindowRegistry = RegistryCreate(sizeof(WindowRecord), 16, WindowClose);

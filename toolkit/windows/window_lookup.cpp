@@ -3,6 +3,8 @@
 
 #include "toolkit/core/object_registry.h"
 
+ObjectRegistry *WindowRegistry;
+
 // The property holds number + 1, so that no property never names window 0.
 // Every message of a toolkit window asks for its number, and under Wine a
 // property read is a round trip to the server, so the same value is mirrored

@@ -1,5 +1,5 @@
 // Replaces the program's import of a platform function, so that a test can
-// see exactly what the toolkit passes to it.
+// see exactly what the toolkit passes to it, or have the platform refuse.
 #pragma once
 
 // Returns the function that was imported before, or null when the program

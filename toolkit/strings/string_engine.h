@@ -31,9 +31,10 @@ void ScratchSetPos(int32_t pos);
 int32_t ScratchContains(const char *text);
 // The engine has no error results: when StringHeap cannot supply a block the
 // process ends here rather than write past a block that did not grow. It
-// first calls the handler, if one is installed: the Windows start-up installs
-// the application's, which tells the user and ends the process itself; the core knows no
-// windows, so without a handler (or if it returns) the end is an abort.
+// first calls the handler, if one is installed: the program's entry installs
+// the application's, which tells the user and ends the process itself; the
+// core knows no windows, so without a handler (or if it returns) the end is
+// an abort.
 typedef void (*StorageExhaustedHandler)();
 extern StorageExhaustedHandler StringStorageExhaustedHandler;
 [[noreturn]] void StringStorageExhausted();

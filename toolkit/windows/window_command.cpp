@@ -2,10 +2,10 @@
 #include "toolkit/windows/window_command.h"
 
 #include "toolkit/core/library_state.h"
-#include "toolkit/windows/window_gadgets.h"
 #include "toolkit/windows/event.h"
 #include "toolkit/windows/focus.h"
 #include "toolkit/windows/window.h"
+#include "toolkit/windows/window_gadgets.h"
 
 LRESULT WindowCommandHandle(HWND window, WPARAM wParam, LPARAM lParam) {
   HWND control = reinterpret_cast<HWND>(lParam);

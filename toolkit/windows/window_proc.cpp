@@ -1,9 +1,9 @@
 // The procedure of every toolkit window class: messages become events.
 #include "toolkit/core/library_state.h"
-#include "toolkit/windows/window_gadgets.h"
 #include "toolkit/windows/event.h"
 #include "toolkit/windows/sizing.h"
 #include "toolkit/windows/window_command.h"
+#include "toolkit/windows/window_gadgets.h"
 #include "toolkit/windows/window_lookup.h"
 
 namespace {

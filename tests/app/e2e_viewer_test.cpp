@@ -523,19 +523,31 @@ TEST_F(ViewerTest, DialogChoiceOfLookAlikeNamesNeverLoadsTheOther) {
   TempFolder pair;
   std::wstring macron = pair.Add(MACRON_NAME, MACRON_ROWS);
   std::wstring plain = pair.Add(PLAIN_NAME, PLAIN_ROWS);
+  // A full path typed cannot say which of the pair was meant; a name typed
+  // (or picked) in the pair's folder can.
   struct Choice {
+    std::wstring folder;
     std::wstring path;
     std::string message;
     Rows rows;
   } choices[] = {
-      {lone, "Anzahl Zeilen: 2 Zeilen gelesen !", MACRON_LIST},
-      {macron, "Fehler !: Datei nicht lesbar !", {}},
-      {plain, "Fehler !: Datei nicht lesbar !", {}},
+      {L"", lone, "Anzahl Zeilen: 2 Zeilen gelesen !", MACRON_LIST},
+      {L"", macron, "Fehler !: Datei nicht lesbar !", {}},
+      {L"", plain, "Fehler !: Datei nicht lesbar !", {}},
+      {pair.path(), MACRON_NAME, "Anzahl Zeilen: 2 Zeilen gelesen !", MACRON_LIST},
+      {pair.path(), PLAIN_NAME, "Anzahl Zeilen: 1 Zeilen gelesen !", {{"plain", "1", "", ""}}},
   };
   for (const Choice &choice : choices) {
     RemoteClick(Gadget(GADGET_START));
     HWND dialog = RemoteViewerWaitDialog(&viewer, REMOTE_DIALOG_FILE, WAIT_MS);
     ASSERT_NE(dialog, nullptr) << RemoteViewerDescribeWindows(&viewer);
+    if (!choice.folder.empty()) {
+      // A folder's path typed into the box opens that folder in the dialog.
+      RemoteFileDialogChoose(dialog, choice.folder);
+      for (int tries = 0; tries < 100 && RemoteFileDialogName(dialog) != ""; tries++) {
+        Sleep(10);
+      }
+    }
     RemoteFileDialogChoose(dialog, choice.path);
     RemoteWindowWaitHidden(dialog, WAIT_MS);
     EXPECT_EQ(StartShowing(&viewer).message, choice.message);

@@ -29,7 +29,9 @@ static BOOL FileDialogRun(const char *title, FileDialogBuffers *buffers, int32_t
   dialog.lpstrTitle = title;
   dialog.Flags = FILE_DIALOG_FLAGS;
   DisableThreadWindows();
+  FileDialogWatchStart();
   BOOL chosen = GetOpenFileNameA(&dialog);
+  FileDialogWatchEnd();
   EnableThreadWindows();
   return chosen;
 }

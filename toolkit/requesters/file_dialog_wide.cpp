@@ -1,14 +1,20 @@
 // The dialog hands back the chosen path in the code page, and the platform
 // converts a letter the page cannot spell into a look-alike (ā becomes a), so
 // that a.csv beside ā.csv would silently show the wrong file. So the path is
-// matched back to the names on disk, folder by folder, each listed in wide
-// characters and converted as the dialog converts:
-// - the one name that converts to the piece is taken as it is on disk;
-// - a piece no name converts to is taken as the code page reads it, which is
-//   what opening the 8-bit path would do;
-// - a piece several names convert to cannot tell which one was picked, and
-//   the whole path is refused (left empty), so that opening it fails.
+// taken back to wide characters:
+// - its last piece is the name the dialog's name box held as the dialog
+//   went, when that is a bare name that converts to the piece: the file
+//   picked in the list or typed, as it is on disk;
+// - other pieces are matched to the names on disk, folder by folder, each
+//   listed in wide characters and converted as the dialog converts: the one
+//   name that converts to the piece is taken; a piece no name converts to is
+//   taken as the code page reads it, which is what opening the 8-bit path
+//   would do; a piece several names convert to cannot tell which was meant,
+//   and the whole path is refused (left empty), so that opening it fails.
 #include "toolkit/requesters/file_dialog_wide.h"
+
+#include <cwchar>
+#include <dlgs.h>
 
 #include "toolkit/requesters/file_dialog_buffers.h"
 #include "toolkit/requesters/requester_calls.h"
@@ -16,9 +22,45 @@
 // The longest path the wide file functions take, with its NUL.
 enum : int32_t { WIDE_PATH_CAPACITY = 32768 };
 static wchar_t ChosenWide[WIDE_PATH_CAPACITY];
+// The name box's text as the dialog went, and the hook that keeps it.
+static wchar_t NameBoxWide[WIDE_PATH_CAPACITY];
+static HHOOK NameBoxWatch;
 
 const wchar_t *AskOpenFileNameWide() {
   return ChosenWide;
+}
+
+static LRESULT CALLBACK NameBoxWatchProc(int code, WPARAM wParam, LPARAM lParam) {
+  const CWPSTRUCT *call = reinterpret_cast<const CWPSTRUCT *>(lParam);
+  if (code == HC_ACTION && call->message == WM_DESTROY) {
+    HWND nameBox = GetDlgItem(call->hwnd, cmb13);
+    if (nameBox != nullptr) {
+      GetWindowTextW(nameBox, NameBoxWide, WIDE_PATH_CAPACITY);
+    }
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void FileDialogWatchStart() {
+  NameBoxWide[0] = L'\0';
+  NameBoxWatch = SetWindowsHookExW(WH_CALLWNDPROC, NameBoxWatchProc, nullptr, GetCurrentThreadId());
+}
+
+void FileDialogWatchEnd() {
+  if (NameBoxWatch != nullptr) {
+    UnhookWindowsHookEx(NameBoxWatch);
+    NameBoxWatch = nullptr;
+  }
+}
+
+// Whether the name box held a bare name that converts to the path's last piece.
+static bool NameBoxNames(const char *piece) {
+  if (NameBoxWide[0] == L'\0' || wcspbrk(NameBoxWide, L"\\/:") != nullptr) {
+    return false;
+  }
+  char converted[2 * MAX_PATH];
+  return WideCharToMultiByte(CP_ACP, 0, NameBoxWide, -1, converted, sizeof converted, nullptr, nullptr) > 0 &&
+         lstrcmpiA(converted, piece) == 0;
 }
 
 // Appends 8-bit text as the code page reads it; the new length, or -1.
@@ -56,26 +98,32 @@ static int32_t FolderMatches(int32_t length, const char *piece, wchar_t *match) 
   return count;
 }
 
+// Appends a backslash and a wide name; the new length, or -1.
+static int32_t WideAppendName(int32_t length, const wchar_t *name) {
+  int32_t added = lstrlenW(name);
+  if (length + 1 + added >= WIDE_PATH_CAPACITY) {
+    return -1;
+  }
+  ChosenWide[length] = L'\\';
+  lstrcpyW(ChosenWide + length + 1, name);
+  return length + 1 + added;
+}
+
 // Appends one piece after a backslash; the new length, or -1 to refuse.
-static int32_t WideAppendPiece(int32_t length, const char *piece) {
+static int32_t WideAppendPiece(int32_t length, const char *piece, bool last) {
+  if (last && NameBoxNames(piece)) {
+    return WideAppendName(length, NameBoxWide);
+  }
   wchar_t match[MAX_PATH];
   int32_t matches = FolderMatches(length, piece, match);
   if (matches > 1) {
     return -1;
   }
+  if (matches == 1) {
+    return WideAppendName(length, match);
+  }
   length = WideAppendAnsi(length, "\\", 1);
-  if (length < 0) {
-    return -1;
-  }
-  if (matches == 0) {
-    return WideAppendAnsi(length, piece, lstrlenA(piece));
-  }
-  int32_t added = lstrlenW(match);
-  if (length + added >= WIDE_PATH_CAPACITY) {
-    return -1;
-  }
-  lstrcpyW(ChosenWide + length, match);
-  return length + added;
+  return length < 0 ? -1 : WideAppendAnsi(length, piece, lstrlenA(piece));
 }
 
 void FileDialogWideResolve(const char *path) {
@@ -92,7 +140,7 @@ void FileDialogWideResolve(const char *path) {
       piece[size++] = *next;
     }
     piece[size] = '\0';
-    length = WideAppendPiece(length, piece);
+    length = WideAppendPiece(length, piece, *next == '\0');
   }
   if (*next != '\0') {
     length = -1;

@@ -138,33 +138,6 @@ TEST_F(CsvLoaderTest, FileThatCannotBeOpenedEmptiesTheListAndSaysSo) {
   EXPECT_FALSE(missing.Exists());
 }
 
-// A wide name is opened instead of the 8-bit path, and only it: an empty one
-// (a choice that could not be told from a look-alike) opens nothing.
-TEST_F(CsvLoaderTest, WideNameIsOpenedInsteadOfThePath) {
-  TempFile file(".csv", "a,b\n");
-  TempFile missing(".csv");
-  auto wide = [](const char *path) { return std::wstring(path, path + std::string(path).size()); };
-  const std::wstring fileWide = wide(file.path()), missingWide = wide(missing.path());
-  struct Case {
-    const char *what;
-    const char *path;
-    const wchar_t *widePath;
-    std::vector<std::string> rows;
-  } cases[] = {
-      {"wide name of the file", missing.path(), fileWide.c_str(), {"a\nb"}},
-      {"empty wide name", file.path(), L"", {}},
-      {"wide name of a missing file", file.path(), missingWide.c_str(), {}},
-  };
-  for (const Case &c : cases) {
-    SCOPED_TRACE(c.what);
-    ResetFakes();
-    LoadCsvFile(c.path, ",", c.widePath);
-    EXPECT_EQ(Fake.rows, c.rows);
-    EXPECT_EQ(Fake.messageText, c.rows.empty() ? "Datei nicht lesbar !" : "1 Zeilen gelesen !");
-  }
-  EXPECT_FALSE(missing.Exists());
-}
-
 TEST_F(CsvLoaderTest, ReadOnlyFileIsRead) {
   TempFile file(".csv", "a,b\n");
   file.MakeReadOnly();

@@ -365,25 +365,25 @@ TEST_F(ViewerTest, EndeAfterABigLoadIsQuick) {
   EXPECT_LT(ending, loading);
 }
 
-// A folder of files with names in wide characters, removed with them.
+std::wstring WideFromAnsi(const std::string &text) {
+  std::wstring wide(text.size() + 1, L'\0');
+  wide.resize(MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], static_cast<int>(wide.size())) - 1);
+  return wide;
+}
+
+// A folder of files named in wide characters, removed with them.
 class TempFolder {
 public:
-  TempFolder() : file_(""), path_(Wide(file_.path())) { CreateDirectoryW(path_.c_str(), nullptr); }
+  TempFolder() : path_(WideFromAnsi(TempFile("").path())) { CreateDirectoryW(path_.c_str(), nullptr); }
   ~TempFolder() {
     for (const std::wstring &name : names_) {
-      DeleteFileW((path_ + L"\\" + name).c_str());
+      DeleteFileW(Path(name).c_str());
     }
     RemoveDirectoryW(path_.c_str());
   }
   TempFolder(const TempFolder &) = delete;
   TempFolder &operator=(const TempFolder &) = delete;
 
-  static std::wstring Wide(const std::string &text) {
-    std::wstring wide(text.size() + 1, L'\0');
-    wide.resize(MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], static_cast<int>(wide.size())) - 1);
-    return wide;
-  }
-  // Its full path, as a wide text.
   std::wstring Add(const std::wstring &name, const std::string &contents) {
     names_.push_back(name);
     HANDLE file = CreateFileW(Path(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
@@ -392,99 +392,96 @@ public:
     CloseHandle(file);
     return Path(name);
   }
-  std::wstring Path(const std::wstring &name) const { return path_ + L"\\" + name; }
-  const std::wstring &path() const { return path_; }
+  std::wstring Path(const std::wstring &name = L"") const { return name.empty() ? path_ : path_ + L"\\" + name; }
 
 private:
-  TempFile file_; // only names the folder
   std::wstring path_;
   std::vector<std::wstring> names_;
 };
 
-const char PLAIN_ROWS[] = "plain,1\n";
-const char MACRON_ROWS[] = "macron,1\nzwei,2\n";
-const Rows MACRON_LIST = {{"macron", "1", "", ""}, {"zwei", "2", "", ""}};
-// Two names that the code page's best-fit conversion maps to one another.
+// Two names the code page's best-fit conversion maps to one another.
 const wchar_t PLAIN_NAME[] = L"a.csv";
 const wchar_t MACRON_NAME[] = L"\u0101.csv";
+const Rows PLAIN_LIST = {{"plain", "1", "", ""}};
+const Rows MACRON_LIST = {{"macron", "1", "", ""}, {"zwei", "2", "", ""}};
+const std::string UNREADABLE = "Fehler !: Datei nicht lesbar !";
 
-// What a viewer shows after starting: the first message box as "title:
-// text" (confirmed), or "" when none comes; its rows and separator field.
-struct StartShows {
-  std::string message;
-  Rows rows;
-  std::string field;
-};
+void LookAlikesAdd(TempFolder *folder) {
+  folder->Add(PLAIN_NAME, "plain,1\n");
+  folder->Add(MACRON_NAME, "macron,1\nzwei,2\n");
+}
 
-StartShows StartShowing(RemoteViewer *viewer) {
-  StartShows shows;
+// A message that comes by itself, as "title: text", confirmed; "" if none.
+std::string MessageShown(const RemoteViewer *viewer) {
   HWND box = RemoteViewerWaitDialog(viewer, REMOTE_DIALOG_MESSAGE, QUIET_MS);
-  if (box) {
-    shows.message = RemoteWindowText(box) + ": " + RemoteMessageText(box);
-    RemoteMessageConfirm(box);
-    RemoteViewerWaitDialogGone(viewer, REMOTE_DIALOG_MESSAGE, WAIT_MS);
+  if (!box) {
+    return std::string();
   }
-  shows.rows = RemoteListRows(viewer, RemoteViewerGadget(viewer, GADGET_LIST), 4);
-  shows.field = RemoteWindowText(RemoteViewerGadget(viewer, GADGET_SEPARATOR_FIELD));
-  return shows;
+  std::string message = RemoteWindowText(box) + ": " + RemoteMessageText(box);
+  RemoteMessageConfirm(box);
+  RemoteViewerWaitDialogGone(viewer, REMOTE_DIALOG_MESSAGE, WAIT_MS);
+  return message;
 }
 
 struct CommandLineCase {
   const char *what;
   std::wstring arguments;
-  StartShows expected;
-  // The same file through "Start", with the field as the start left it,
-  // must show the same: message and rows.
-  std::string sameAsStart;
+  std::string message;
+  Rows rows;
+  std::string field;
+  std::string startPath; // when set, "Start" with this file must show the same
 };
 
-// The viewer started with a command line, in a folder of its own: a named
-// file loads once the window is up, with the separator field's text, and
-// the program then runs as usual and ends with "Ende".
+// The viewer started with a command line in a folder: the named file loads
+// once the window is up, with the field's text, and the program runs on.
 TEST(ViewerCommandLine, LoadsTheNamedFileAsStartWould) {
   TempFolder folder;
-  std::wstring semicolons = folder.Add(L"semikolon.csv", "a;b;c\r\n\r\nx;y\r\n");
+  LookAlikesAdd(&folder);
+  TempFile semicolons(".csv", "a;b;c\r\n\r\nx;y\r\n");
   std::wstring blanks = folder.Add(L"zwei W\u00f6rter.csv", "1,2\n");
-  folder.Add(PLAIN_NAME, PLAIN_ROWS);
-  folder.Add(MACRON_NAME, MACRON_ROWS);
   std::string sample = RemotePathFromArgument(CSVVIEW_SAMPLE_PATH);
-  std::string sampleShown = "Anzahl Zeilen: 41 Zeilen gelesen !";
-  const std::string unreadable = "Fehler !: Datei nicht lesbar !";
   const CommandLineCase cases[] = {
-      {"the sample", L"/sep:, \"" + TempFolder::Wide(sample) + L"\"", {sampleShown, {}, ","}, sample},
+      {"the sample",
+       L"/sep:, \"" + WideFromAnsi(sample) + L"\"",
+       "Anzahl Zeilen: 41 Zeilen gelesen !",
+       {},
+       ",",
+       sample},
       {"a ; file",
-       L"/sep:; " + semicolons,
-       {"Anzahl Zeilen: 2 Zeilen gelesen !", {{"a", "b", "c", ""}, {"x", "y", "", ""}}, ";"},
-       std::string()},
-      {"a quoted path with blanks, further names ignored",
-       L"\"" + blanks + L"\" " + PLAIN_NAME,
-       {"Anzahl Zeilen: 1 Zeilen gelesen !", {{"1", "2", "", ""}}, ","},
-       std::string()},
-      {"a relative name the code page cannot spell",
-       MACRON_NAME,
-       {"Anzahl Zeilen: 2 Zeilen gelesen !", MACRON_LIST, ","},
-       std::string()},
-      {"a missing name", L"fehlt.csv", {unreadable, {}, ","}, std::string()},
-      {"a folder", L"\"" + folder.path() + L"\"", {unreadable, {}, ","}, std::string()},
-      {"no argument", L"", {"", {}, ","}, std::string()},
-      {"a separator alone", L"/sep:;;", {"", {}, ";;"}, std::string()},
-      {"an empty separator", L"/sep: a.csv", {"", {}, ""}, std::string()},
+       L"/sep:; \"" + WideFromAnsi(semicolons.path()) + L"\"",
+       "Anzahl Zeilen: 2 Zeilen gelesen !",
+       {},
+       ";",
+       semicolons.path()},
+      {"quoted, with blanks; more names ignored",
+       L"\"" + blanks + L"\" a.csv",
+       "Anzahl Zeilen: 1 Zeilen gelesen !",
+       {{"1", "2", "", ""}},
+       ",",
+       {}},
+      {"relative, a look-alike beside it", MACRON_NAME, "Anzahl Zeilen: 2 Zeilen gelesen !", MACRON_LIST, ",", {}},
+      {"missing", L"fehlt.csv", UNREADABLE, {}, ",", {}},
+      {"a folder", L"\"" + folder.Path() + L"\"", UNREADABLE, {}, ",", {}},
+      {"no argument", L"", "", {}, ",", {}},
+      {"a separator alone", L"/sep:;;", "", {}, ";;", {}},
+      {"an empty separator", L"/sep: a.csv", "", {}, "", {}},
   };
   for (const CommandLineCase &c : cases) {
     SCOPED_TRACE(c.what);
     RemoteViewer viewer;
-    ASSERT_TRUE(RemoteViewerStart(&viewer, ViewerExePath, WAIT_MS, c.arguments, folder.path()));
-    StartShows shows = StartShowing(&viewer);
-    EXPECT_EQ(shows.message, c.expected.message);
-    if (!c.sameAsStart.empty()) {
-      std::string title;
-      std::string text = RemoteViewerLoad(&viewer, c.sameAsStart, WAIT_MS, &title);
-      EXPECT_EQ(title + ": " + text, shows.message);
-      EXPECT_EQ(RemoteListRows(&viewer, RemoteViewerGadget(&viewer, GADGET_LIST), 4), shows.rows);
+    ASSERT_TRUE(RemoteViewerStart(&viewer, ViewerExePath, WAIT_MS, c.arguments, folder.Path()));
+    HWND list = RemoteViewerGadget(&viewer, GADGET_LIST);
+    EXPECT_EQ(MessageShown(&viewer), c.message);
+    Rows rows = RemoteListRows(&viewer, list, 4);
+    EXPECT_EQ(RemoteWindowText(RemoteViewerGadget(&viewer, GADGET_SEPARATOR_FIELD)), c.field);
+    if (c.startPath.empty()) {
+      EXPECT_EQ(rows, c.rows);
     } else {
-      EXPECT_EQ(shows.rows, c.expected.rows);
+      std::string title;
+      std::string text = RemoteViewerLoad(&viewer, c.startPath, WAIT_MS, &title);
+      EXPECT_EQ(title + ": " + text, c.message);
+      EXPECT_EQ(RemoteListRows(&viewer, list, 4), rows);
     }
-    EXPECT_EQ(shows.field, c.expected.field);
     RemoteClick(RemoteViewerGadget(&viewer, GADGET_END));
     EXPECT_EQ(RemoteViewerWaitExit(&viewer, WAIT_MS), 0u);
     RemoteViewerRelease(&viewer);
@@ -492,65 +489,65 @@ TEST(ViewerCommandLine, LoadsTheNamedFileAsStartWould) {
   EXPECT_EQ(GetFileAttributesW(folder.Path(L"fehlt.csv").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
-// A drop anywhere on the window loads the first file with the field's text;
-// a folder is not readable.
+// A drop loads the first file with the field's text; a folder is unreadable.
 TEST_F(ViewerTest, DroppedFileLoadsTheFirstName) {
+  EXPECT_TRUE(GetWindowLongPtrA(viewer.window, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
   TempFolder folder;
-  std::wstring macron = folder.Add(MACRON_NAME, MACRON_ROWS);
-  std::wstring plain = folder.Add(PLAIN_NAME, PLAIN_ROWS);
+  LookAlikesAdd(&folder);
   std::wstring semicolons = folder.Add(L"semikolon.csv", "1;2\n");
-  ASSERT_TRUE(RemoteDropFiles(&viewer, viewer.window, {macron, plain}));
-  EXPECT_EQ(StartShowing(&viewer).message, "Anzahl Zeilen: 2 Zeilen gelesen !");
-  EXPECT_EQ(ListRows(), MACRON_LIST);
-
-  RemoteSetText(Gadget(GADGET_SEPARATOR_FIELD), ";");
-  ASSERT_TRUE(RemoteDropFiles(&viewer, viewer.window, {semicolons}));
-  EXPECT_EQ(StartShowing(&viewer).message, "Anzahl Zeilen: 1 Zeilen gelesen !");
-  EXPECT_EQ(ListRows(), (Rows{{"1", "2", "", ""}}));
-
-  ASSERT_TRUE(RemoteDropFiles(&viewer, viewer.window, {folder.path()}));
-  EXPECT_EQ(StartShowing(&viewer).message, "Fehler !: Datei nicht lesbar !");
-  EXPECT_EQ(ListRows(), Rows{});
-  RemoteClick(Gadget(GADGET_END));
-  ExpectEndsWithExitCodeZero();
+  const struct {
+    std::vector<std::wstring> names;
+    const char *field;
+    std::string message;
+    Rows rows;
+  } drops[] = {
+      {{folder.Path(MACRON_NAME), folder.Path(PLAIN_NAME)}, ",", "Anzahl Zeilen: 2 Zeilen gelesen !", MACRON_LIST},
+      {{semicolons}, ";", "Anzahl Zeilen: 1 Zeilen gelesen !", {{"1", "2", "", ""}}},
+      {{folder.Path()}, ";", UNREADABLE, {}},
+  };
+  for (const auto &drop : drops) {
+    RemoteSetText(Gadget(GADGET_SEPARATOR_FIELD), drop.field);
+    ASSERT_TRUE(RemoteDropFiles(&viewer, viewer.window, drop.names));
+    EXPECT_EQ(MessageShown(&viewer), drop.message);
+    EXPECT_EQ(ListRows(), drop.rows);
+  }
 }
 
 // The dialog hands back its choice in the code page, where the two names
-// look alike: the chosen file loads, or none does, never the other one.
+// look alike: the chosen file loads, or none does, never the other one. A
+// full path typed cannot say which of the pair was meant; a name typed in
+// the pair's folder can.
 TEST_F(ViewerTest, DialogChoiceOfLookAlikeNamesNeverLoadsTheOther) {
   TempFolder alone;
-  std::wstring lone = alone.Add(MACRON_NAME, MACRON_ROWS);
+  alone.Add(MACRON_NAME, "macron,1\nzwei,2\n");
   TempFolder pair;
-  std::wstring macron = pair.Add(MACRON_NAME, MACRON_ROWS);
-  std::wstring plain = pair.Add(PLAIN_NAME, PLAIN_ROWS);
-  // A full path typed cannot say which of the pair was meant; a name typed
-  // (or picked) in the pair's folder can.
-  struct Choice {
+  LookAlikesAdd(&pair);
+  const struct {
     std::wstring folder;
-    std::wstring path;
+    std::wstring name;
     std::string message;
     Rows rows;
   } choices[] = {
-      {L"", lone, "Anzahl Zeilen: 2 Zeilen gelesen !", MACRON_LIST},
-      {L"", macron, "Fehler !: Datei nicht lesbar !", {}},
-      {L"", plain, "Fehler !: Datei nicht lesbar !", {}},
-      {pair.path(), MACRON_NAME, "Anzahl Zeilen: 2 Zeilen gelesen !", MACRON_LIST},
-      {pair.path(), PLAIN_NAME, "Anzahl Zeilen: 1 Zeilen gelesen !", {{"plain", "1", "", ""}}},
+      {L"", alone.Path(MACRON_NAME), "Anzahl Zeilen: 2 Zeilen gelesen !", MACRON_LIST},
+      {L"", pair.Path(MACRON_NAME), UNREADABLE, {}},
+      {L"", pair.Path(PLAIN_NAME), UNREADABLE, {}},
+      {pair.Path(), MACRON_NAME, "Anzahl Zeilen: 2 Zeilen gelesen !", MACRON_LIST},
+      {pair.Path(), PLAIN_NAME, "Anzahl Zeilen: 1 Zeilen gelesen !", PLAIN_LIST},
   };
-  for (const Choice &choice : choices) {
+  for (const auto &choice : choices) {
     RemoteClick(Gadget(GADGET_START));
     HWND dialog = RemoteViewerWaitDialog(&viewer, REMOTE_DIALOG_FILE, WAIT_MS);
     ASSERT_NE(dialog, nullptr) << RemoteViewerDescribeWindows(&viewer);
     if (!choice.folder.empty()) {
-      // A folder's path typed into the box opens that folder in the dialog.
+      // A folder's path chosen opens that folder in the dialog.
       RemoteFileDialogChoose(dialog, choice.folder);
       for (int tries = 0; tries < 100 && RemoteFileDialogName(dialog) != ""; tries++) {
         Sleep(10);
       }
     }
-    RemoteFileDialogChoose(dialog, choice.path);
+    RemoteFileDialogChoose(dialog, choice.name);
     RemoteWindowWaitHidden(dialog, WAIT_MS);
-    EXPECT_EQ(StartShowing(&viewer).message, choice.message);
+    EXPECT_EQ(MessageShown(&viewer), choice.message);
     EXPECT_EQ(ListRows(), choice.rows);
   }
 }

@@ -5,13 +5,10 @@
 #include "tests/windows/window_test_support.h"
 
 #include <commctrl.h>
-#include <shlobj.h>
-#include <string>
 
 #include "toolkit/core/module_instance.h"
 #include "toolkit/gadgets/gadget.h"
 #include "toolkit/gadgets/gadget_forward.h"
-#include "toolkit/windows/window_drop.h"
 
 namespace {
 class WindowProcTest : public testing::Test {
@@ -96,51 +93,6 @@ TEST_F(WindowProcTest, SentMessagesQueueWindowEventsWithTailCoalescing) {
     for (int32_t code : c.queued)
       expected.push_back({code, 31});
     EXPECT_EQ(EventQueueContents(), expected);
-    EventDrain();
-  }
-}
-
-// A drop as the desktop hands it over: a DROPFILES block followed by the wide
-// names, each NUL-ended, and an empty name.
-HGLOBAL DropBlock(const std::vector<std::wstring> &names) {
-  size_t size = sizeof(DROPFILES) + sizeof(wchar_t);
-  for (const std::wstring &name : names)
-    size += (name.size() + 1) * sizeof(wchar_t);
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
-  DROPFILES *drop = static_cast<DROPFILES *>(GlobalLock(block));
-  drop->pFiles = sizeof(DROPFILES);
-  drop->fWide = TRUE;
-  wchar_t *next = reinterpret_cast<wchar_t *>(drop + 1);
-  for (const std::wstring &name : names)
-    next = std::copy(name.c_str(), name.c_str() + name.size() + 1, next);
-  GlobalUnlock(block);
-  return block;
-}
-
-// The first name is kept whole or not at all; the block is given back.
-TEST_F(WindowProcTest, DroppedFilesBecomeOneEventWithTheFirstName) {
-  ASSERT_TRUE(WindowAcceptDrops(31));
-  EXPECT_TRUE(GetWindowLongPtrA(window(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
-  EXPECT_FALSE(WindowAcceptDrops(32));
-  struct Case {
-    const char *name;
-    std::vector<std::wstring> names;
-    std::wstring kept;
-  };
-  const std::wstring longest(32767, L'x');
-  const Case cases[] = {
-      {"several", {L"C:\\\u0101.csv", L"C:\\a.csv"}, L"C:\\\u0101.csv"},
-      {"the longest name", {longest}, longest},
-      {"one too long", {longest + L"x"}, L""},
-  };
-  for (const Case &c : cases) {
-    SCOPED_TRACE(c.name);
-    HGLOBAL block = DropBlock(c.names);
-    EXPECT_EQ(SendMessageW(window(), WM_DROPFILES, reinterpret_cast<WPARAM>(block), 0), 0);
-    EXPECT_EQ(GlobalFlags(block), static_cast<UINT>(GMEM_INVALID_HANDLE));
-    EXPECT_EQ(EventQueueContents(), (std::vector<QueuedEvent>{{EVENT_DROP_FILE, 31}}));
-    EXPECT_EQ(EventWait(0), EVENT_DROP_FILE);
-    EXPECT_EQ(std::wstring(EventDroppedFile()), c.kept);
     EventDrain();
   }
 }

@@ -413,14 +413,9 @@ void LookAlikesAdd(TempFolder *folder) {
 
 // A message that comes by itself, as "title: text", confirmed; "" if none.
 std::string MessageShown(const RemoteViewer *viewer) {
-  HWND box = RemoteViewerWaitDialog(viewer, REMOTE_DIALOG_MESSAGE, QUIET_MS);
-  if (!box) {
-    return std::string();
-  }
-  std::string message = RemoteWindowText(box) + ": " + RemoteMessageText(box);
-  RemoteMessageConfirm(box);
-  RemoteViewerWaitDialogGone(viewer, REMOTE_DIALOG_MESSAGE, WAIT_MS);
-  return message;
+  std::string title;
+  std::string text = RemoteViewerConfirmMessage(viewer, QUIET_MS, &title);
+  return title.empty() ? text : title + ": " + text;
 }
 
 struct CommandLineCase {

@@ -342,6 +342,10 @@ std::string RemoteViewerLoad(const RemoteViewer *viewer, const std::string &path
   }
   RemoteFileDialogChoose(dialog, path);
   RemoteWindowWaitHidden(dialog, timeoutMs);
+  return RemoteViewerConfirmMessage(viewer, timeoutMs, title);
+}
+
+std::string RemoteViewerConfirmMessage(const RemoteViewer *viewer, DWORD timeoutMs, std::string *title) {
   HWND box = RemoteViewerWaitDialog(viewer, REMOTE_DIALOG_MESSAGE, timeoutMs);
   if (!box) {
     return std::string();

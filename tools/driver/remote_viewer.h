@@ -74,3 +74,6 @@ std::string RemoteViewerDescribeWindows(const RemoteViewer *viewer);
 // confirmed: its text (and title), or the empty text when no message came.
 std::string RemoteViewerLoad(const RemoteViewer *viewer, const std::string &path, DWORD timeoutMs,
                              std::string *title = nullptr);
+// The message box that comes within the time, confirmed: its text (and
+// title), or the empty text when none came.
+std::string RemoteViewerConfirmMessage(const RemoteViewer *viewer, DWORD timeoutMs, std::string *title = nullptr);

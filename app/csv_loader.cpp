@@ -44,7 +44,12 @@ static int32_t LoadCsvRows(const char *separator) {
   return 1;
 }
 
-void LoadCsvFile(const char *path, const char *separator) {
+// A wide name, when given, is opened instead of the 8-bit path.
+static HANDLE LoadCsvOpen(const char *path, const wchar_t *widePath) {
+  return widePath ? FileOpenWide(FILE_CSV, widePath) : FileOpen(FILE_CSV, path);
+}
+
+void LoadCsvFile(const char *path, const char *separator, const wchar_t *widePath) {
   // The arguments are passed by value: the caller's texts may be reassigned
   // or may lie in the scratch buffer, which moves while lines are read.
   StringVar pathCopy = nullptr;
@@ -54,7 +59,7 @@ void LoadCsvFile(const char *path, const char *separator) {
 
   // Emptied before the open, so a file that cannot be opened leaves no rows.
   GadgetItemsClear(GADGET_LIST);
-  if (FileOpen(FILE_CSV, pathCopy) == 0) {
+  if (LoadCsvOpen(pathCopy, widePath) == nullptr) {
     ShowMessage(ERROR_TITLE, "Datei nicht lesbar !", 0);
   } else {
     int32_t whole = LoadCsvRows(separatorCopy);

@@ -1,8 +1,10 @@
 // The viewer's window and event loop: "Start" asks for a CSV file and loads
-// it with the typed separator, "Ende" or the close box ends the program.
+// it with the typed separator, "Ende" or the close box ends the program. A
+// file named on the command line or dropped on the window loads the same way.
 #include <windows.h>
 
 #include "app/app_state.h"
+#include "app/command_line.h"
 #include "app/csv_loader.h"
 #include "app/storage_message.h"
 #include "app/viewer_list.h"
@@ -13,6 +15,7 @@
 #include "toolkit/strings/string_engine.h"
 #include "toolkit/windows/event.h"
 #include "toolkit/windows/window.h"
+#include "toolkit/windows/window_drop.h"
 
 // Title bar, system menu, centred on the screen.
 static const uint32_t MAIN_WINDOW_FLAGS = WINDOW_FLAG_SCREEN_CENTERED | WS_CAPTION | WS_SYSMENU;
@@ -32,6 +35,18 @@ static int32_t MainWindowOpen() {
   return 1;
 }
 
+// The separator is read from the field at each load; an empty one loads
+// nothing and says nothing.
+static void MainLoadWithFieldSeparator(const char *path, const wchar_t *widePath) {
+  int32_t pos = ScratchPos;
+  GadgetTextGet(GADGET_SEPARATOR_FIELD, pos);
+  StrTakeScratch(&Separator, pos);
+  if (StrEqual(Separator, "")) {
+    return;
+  }
+  LoadCsvFile(path, Separator, widePath);
+}
+
 static void MainStartAction() {
   int32_t pos = ScratchPos;
   AskOpenFileName("Datei \xF6"
@@ -45,13 +60,23 @@ static void MainStartAction() {
                 0);
     return;
   }
-  pos = ScratchPos;
-  GadgetTextGet(GADGET_SEPARATOR_FIELD, pos);
-  StrTakeScratch(&Separator, pos);
-  if (StrEqual(Separator, "")) {
-    return;
+  MainLoadWithFieldSeparator(SourcePath, AskOpenFileNameWide());
+}
+
+// /sep: is typed into the field before the named file loads with it.
+static void MainCommandLineAction() {
+  CommandLine line;
+  CommandLineRead(&line);
+  if (line.separator) {
+    int32_t pos = ScratchPos;
+    CommandLineSeparatorText(&line, pos);
+    StrTakeScratch(&Separator, pos);
+    GadgetTextSet(GADGET_SEPARATOR_FIELD, Separator);
   }
-  LoadCsvFile(SourcePath, Separator);
+  if (line.file) {
+    MainLoadWithFieldSeparator(nullptr, line.file);
+  }
+  CommandLineFree(&line);
 }
 
 static void ApplicationMain() {
@@ -60,10 +85,15 @@ static void ApplicationMain() {
   }
   QuitRequested = 0;
   StrAssign(&Separator, SEPARATOR_PRESET);
+  WindowAcceptDrops(WINDOW_MAIN);
+  MainCommandLineAction();
   do {
     LastEvent = EventWait();
     if (LastEvent == EVENT_GADGET && EventGadgetId() == GADGET_START) {
       MainStartAction();
+    }
+    if (LastEvent == EVENT_DROP_FILE) {
+      MainLoadWithFieldSeparator(nullptr, EventDroppedFile());
     }
     // Checked on its own after the Start action, with a fresh gadget number.
     if (LastEvent == EVENT_GADGET && EventGadgetId() == GADGET_END) {

@@ -365,6 +365,188 @@ TEST_F(ViewerTest, EndeAfterABigLoadIsQuick) {
   EXPECT_LT(ending, loading);
 }
 
+std::wstring WideFromAnsi(const std::string &text) {
+  std::wstring wide(text.size() + 1, L'\0');
+  wide.resize(MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], static_cast<int>(wide.size())) - 1);
+  return wide;
+}
+
+// A folder of files named in wide characters, removed with them.
+class TempFolder {
+public:
+  TempFolder() : path_(WideFromAnsi(TempFile("").path())) { CreateDirectoryW(path_.c_str(), nullptr); }
+  ~TempFolder() {
+    for (const std::wstring &name : names_) {
+      DeleteFileW(Path(name).c_str());
+    }
+    RemoveDirectoryW(path_.c_str());
+  }
+  TempFolder(const TempFolder &) = delete;
+  TempFolder &operator=(const TempFolder &) = delete;
+
+  std::wstring Add(const std::wstring &name, const std::string &contents) {
+    names_.push_back(name);
+    HANDLE file = CreateFileW(Path(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr);
+    CloseHandle(file);
+    return Path(name);
+  }
+  std::wstring Path(const std::wstring &name = L"") const { return name.empty() ? path_ : path_ + L"\\" + name; }
+
+private:
+  std::wstring path_;
+  std::vector<std::wstring> names_;
+};
+
+// Two names the code page's best-fit conversion maps to one another.
+const wchar_t PLAIN_NAME[] = L"a.csv";
+const wchar_t MACRON_NAME[] = L"\u0101.csv";
+const Rows PLAIN_LIST = {{"plain", "1", "", ""}};
+const Rows MACRON_LIST = {{"macron", "1", "", ""}, {"zwei", "2", "", ""}};
+const std::string UNREADABLE = "Fehler !: Datei nicht lesbar !";
+
+void LookAlikesAdd(TempFolder *folder) {
+  folder->Add(PLAIN_NAME, "plain,1\n");
+  folder->Add(MACRON_NAME, "macron,1\nzwei,2\n");
+}
+
+// A message that comes by itself, as "title: text", confirmed; "" if none.
+std::string MessageShown(const RemoteViewer *viewer) {
+  std::string title;
+  std::string text = RemoteViewerConfirmMessage(viewer, QUIET_MS, &title);
+  return title.empty() ? text : title + ": " + text;
+}
+
+struct CommandLineCase {
+  const char *what;
+  std::wstring arguments;
+  std::string message;
+  Rows rows;
+  std::string field;
+  std::string startPath; // when set, "Start" with this file must show the same
+};
+
+// The viewer started with a command line in a folder: the named file loads
+// once the window is up, with the field's text, and the program runs on.
+TEST(ViewerCommandLine, LoadsTheNamedFileAsStartWould) {
+  TempFolder folder;
+  LookAlikesAdd(&folder);
+  TempFile semicolons(".csv", "a;b;c\r\n\r\nx;y\r\n");
+  std::wstring blanks = folder.Add(L"zwei W\u00f6rter.csv", "1,2\n");
+  std::string sample = RemotePathFromArgument(CSVVIEW_SAMPLE_PATH);
+  const CommandLineCase cases[] = {
+      {"the sample",
+       L"/sep:, \"" + WideFromAnsi(sample) + L"\"",
+       "Anzahl Zeilen: 41 Zeilen gelesen !",
+       {},
+       ",",
+       sample},
+      {"a ; file",
+       L"/sep:; \"" + WideFromAnsi(semicolons.path()) + L"\"",
+       "Anzahl Zeilen: 2 Zeilen gelesen !",
+       {},
+       ";",
+       semicolons.path()},
+      {"quoted, with blanks; more names ignored",
+       L"\"" + blanks + L"\" a.csv",
+       "Anzahl Zeilen: 1 Zeilen gelesen !",
+       {{"1", "2", "", ""}},
+       ",",
+       {}},
+      {"relative, a look-alike beside it", MACRON_NAME, "Anzahl Zeilen: 2 Zeilen gelesen !", MACRON_LIST, ",", {}},
+      {"missing", L"fehlt.csv", UNREADABLE, {}, ",", {}},
+      {"a folder", L"\"" + folder.Path() + L"\"", UNREADABLE, {}, ",", {}},
+      {"no argument", L"", "", {}, ",", {}},
+      {"a separator alone", L"/sep:;;", "", {}, ";;", {}},
+      {"an empty separator", L"/sep: a.csv", "", {}, "", {}},
+  };
+  for (const CommandLineCase &c : cases) {
+    SCOPED_TRACE(c.what);
+    RemoteViewer viewer;
+    ASSERT_TRUE(RemoteViewerStart(&viewer, ViewerExePath, WAIT_MS, c.arguments, folder.Path()));
+    HWND list = RemoteViewerGadget(&viewer, GADGET_LIST);
+    EXPECT_EQ(MessageShown(&viewer), c.message);
+    Rows rows = RemoteListRows(&viewer, list, 4);
+    EXPECT_EQ(RemoteWindowText(RemoteViewerGadget(&viewer, GADGET_SEPARATOR_FIELD)), c.field);
+    if (c.startPath.empty()) {
+      EXPECT_EQ(rows, c.rows);
+    } else {
+      std::string title;
+      std::string text = RemoteViewerLoad(&viewer, c.startPath, WAIT_MS, &title);
+      EXPECT_EQ(title + ": " + text, c.message);
+      EXPECT_EQ(RemoteListRows(&viewer, list, 4), rows);
+    }
+    RemoteClick(RemoteViewerGadget(&viewer, GADGET_END));
+    EXPECT_EQ(RemoteViewerWaitExit(&viewer, WAIT_MS), 0u);
+    RemoteViewerRelease(&viewer);
+  }
+  EXPECT_EQ(GetFileAttributesW(folder.Path(L"fehlt.csv").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// A drop loads the first file with the field's text; a folder is unreadable.
+TEST_F(ViewerTest, DroppedFileLoadsTheFirstName) {
+  EXPECT_TRUE(GetWindowLongPtrA(viewer.window, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+  TempFolder folder;
+  LookAlikesAdd(&folder);
+  std::wstring semicolons = folder.Add(L"semikolon.csv", "1;2\n");
+  const struct {
+    std::vector<std::wstring> names;
+    const char *field;
+    std::string message;
+    Rows rows;
+  } drops[] = {
+      {{folder.Path(MACRON_NAME), folder.Path(PLAIN_NAME)}, ",", "Anzahl Zeilen: 2 Zeilen gelesen !", MACRON_LIST},
+      {{semicolons}, ";", "Anzahl Zeilen: 1 Zeilen gelesen !", {{"1", "2", "", ""}}},
+      {{folder.Path()}, ";", UNREADABLE, {}},
+  };
+  for (const auto &drop : drops) {
+    RemoteSetText(Gadget(GADGET_SEPARATOR_FIELD), drop.field);
+    ASSERT_TRUE(RemoteDropFiles(&viewer, viewer.window, drop.names));
+    EXPECT_EQ(MessageShown(&viewer), drop.message);
+    EXPECT_EQ(ListRows(), drop.rows);
+  }
+}
+
+// The dialog hands back its choice in the code page, where the two names
+// look alike: the chosen file loads, or none does, never the other one. A
+// full path typed cannot say which of the pair was meant; a name typed in
+// the pair's folder can.
+TEST_F(ViewerTest, DialogChoiceOfLookAlikeNamesNeverLoadsTheOther) {
+  TempFolder alone;
+  alone.Add(MACRON_NAME, "macron,1\nzwei,2\n");
+  TempFolder pair;
+  LookAlikesAdd(&pair);
+  const struct {
+    std::wstring folder;
+    std::wstring name;
+    std::string message;
+    Rows rows;
+  } choices[] = {
+      {L"", alone.Path(MACRON_NAME), "Anzahl Zeilen: 2 Zeilen gelesen !", MACRON_LIST},
+      {L"", pair.Path(MACRON_NAME), UNREADABLE, {}},
+      {L"", pair.Path(PLAIN_NAME), UNREADABLE, {}},
+      {pair.Path(), MACRON_NAME, "Anzahl Zeilen: 2 Zeilen gelesen !", MACRON_LIST},
+      {pair.Path(), PLAIN_NAME, "Anzahl Zeilen: 1 Zeilen gelesen !", PLAIN_LIST},
+  };
+  for (const auto &choice : choices) {
+    RemoteClick(Gadget(GADGET_START));
+    HWND dialog = RemoteViewerWaitDialog(&viewer, REMOTE_DIALOG_FILE, WAIT_MS);
+    ASSERT_NE(dialog, nullptr) << RemoteViewerDescribeWindows(&viewer);
+    if (!choice.folder.empty()) {
+      // A folder's path chosen opens that folder in the dialog.
+      RemoteFileDialogChoose(dialog, choice.folder);
+      for (int tries = 0; tries < 100 && RemoteFileDialogName(dialog) != ""; tries++) {
+        Sleep(10);
+      }
+    }
+    RemoteFileDialogChoose(dialog, choice.name);
+    RemoteWindowWaitHidden(dialog, WAIT_MS);
+    EXPECT_EQ(MessageShown(&viewer), choice.message);
+    EXPECT_EQ(ListRows(), choice.rows);
+  }
+}
+
 struct ViewerResources {
   DWORD handles;
   DWORD gdiObjects;

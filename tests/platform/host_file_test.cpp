@@ -84,6 +84,18 @@ TEST(HostFiles, DispositionsAndRefusals) {
   EXPECT_FALSE(CloseHandle(INVALID_HANDLE_VALUE));
 }
 
+// Wide names reach the file system as UTF-8: one, two, three and four bytes.
+TEST(HostFiles, WideNamesAreUtf8) {
+  TempFile file("-a\xC3\xA4\xC4\x81\xE2\x82\xAC\xF0\x9F\x98\x80.csv", "x");
+  std::string path = file.path();
+  std::wstring wide(path.begin(), path.end() - 17);
+  wide += L"-a\u00e4\u0101\u20ac\U0001F600.csv";
+  HANDLE handle = CreateFileW(wide.c_str(), READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  EXPECT_NE(handle, INVALID_HANDLE_VALUE);
+  CloseHandle(handle);
+  EXPECT_EQ(CreateFileW(nullptr, READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr), INVALID_HANDLE_VALUE);
+}
+
 TEST(HostFiles, ReadingAndFilePointer) {
   TempFile file(".csv", "0123456789");
   HANDLE handle = Open(file.path(), READ, FILE_SHARE_READ, OPEN_EXISTING);

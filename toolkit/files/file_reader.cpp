@@ -95,16 +95,14 @@ void FileLibraryShutdown() {
   RegistryFreeAll(FileRegistry);
 }
 
-HANDLE FileOpen(ObjectId number, const char *path) {
-  FileRecord *file = static_cast<FileRecord *>(RegistryAllocate(FileRegistry, number));
-  if (!file) {
-    return nullptr;
-  }
-  // Reading only, and never creating: a viewer must not write to the disk.
-  // Sharing writing as well lets it read a file that another program keeps
-  // open for writing while allowing others to read it.
-  HANDLE handle = CreateFileA(path ? path : "", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+// Reading only, and never creating: a viewer must not write to the disk.
+// Sharing writing as well lets it read a file that another program keeps
+// open for writing while allowing others to read it.
+static const DWORD FILE_OPEN_ACCESS = GENERIC_READ;
+static const DWORD FILE_OPEN_SHARING = FILE_SHARE_READ | FILE_SHARE_WRITE;
+
+// Takes a freshly opened handle into the record FileOpen allocated.
+static HANDLE FileAttach(FileRecord *file, HANDLE handle) {
   if (handle == INVALID_HANDLE_VALUE || handle == nullptr) {
     return nullptr;
   }
@@ -116,6 +114,24 @@ HANDLE FileOpen(ObjectId number, const char *path) {
   file->unreadCount = 0;
   file->fillCount = 0;
   return handle;
+}
+
+HANDLE FileOpen(ObjectId number, const char *path) {
+  FileRecord *file = static_cast<FileRecord *>(RegistryAllocate(FileRegistry, number));
+  if (!file) {
+    return nullptr;
+  }
+  return FileAttach(file, CreateFileA(path ? path : "", FILE_OPEN_ACCESS, FILE_OPEN_SHARING, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+HANDLE FileOpenWide(ObjectId number, const wchar_t *path) {
+  FileRecord *file = static_cast<FileRecord *>(RegistryAllocate(FileRegistry, number));
+  if (!file) {
+    return nullptr;
+  }
+  return FileAttach(file, CreateFileW(path ? path : L"", FILE_OPEN_ACCESS, FILE_OPEN_SHARING, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 void FileReadLine(ObjectId number, int32_t pos) {

@@ -22,6 +22,9 @@ bool FileLibraryStartup();
 void FileLibraryShutdown();
 
 HANDLE FileOpen(ObjectId number, const char *path);
+// The same by a name in wide characters: one the code page cannot spell
+// (a name from the command line or a drop) opens as it stands.
+HANDLE FileOpenWide(ObjectId number, const wchar_t *path);
 void FileReadLine(ObjectId number, int32_t pos);
 int32_t FileAtEnd(ObjectId number);
 void FileClose(ObjectId number);

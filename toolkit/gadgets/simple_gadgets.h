@@ -15,6 +15,8 @@ HWND TextFieldCreateEx(ObjectId number, int32_t x, int32_t y, int32_t width, int
                        uint32_t flags);
 
 void GadgetTextGet(ObjectId number, int32_t pos);
+// Sets the text as if typed: a text field reports the change as usual.
+void GadgetTextSet(ObjectId number, const char *text);
 
 // Label and text field type words.
 enum { COLORED_BACK_COLOR = 0, COLORED_TEXT_COLOR = 1, COLORED_BACK_BRUSH = 2 };

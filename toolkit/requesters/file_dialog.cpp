@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "toolkit/requesters/file_dialog_buffers.h"
+#include "toolkit/requesters/file_dialog_wide.h"
 #include "toolkit/requesters/requesters.h"
 #include "toolkit/strings/string_engine.h"
 
@@ -28,7 +29,9 @@ static BOOL FileDialogRun(const char *title, FileDialogBuffers *buffers, int32_t
   dialog.lpstrTitle = title;
   dialog.Flags = FILE_DIALOG_FLAGS;
   DisableThreadWindows();
+  FileDialogWatchStart();
   BOOL chosen = GetOpenFileNameA(&dialog);
+  FileDialogWatchEnd();
   EnableThreadWindows();
   return chosen;
 }
@@ -46,6 +49,7 @@ void AskOpenFileName(const char *title, const char *preset, const char *pattern,
     memcpy(result, buffers.fileName, length);
   }
   result[length] = '\0';
+  FileDialogWideResolve(result);
   ScratchRelease(FILE_DIALOG_NAME_SIZE - static_cast<int32_t>(length));
   FileDialogBuffersFree(&buffers);
 }

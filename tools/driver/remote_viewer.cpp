@@ -4,6 +4,7 @@
 #include "tools/driver/remote_viewer.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
 #include <cstdio>
 
 #include "app/viewer_numbers.h"
@@ -62,14 +63,23 @@ static HWND RemoteFindWindow(DWORD processId, const char *className, int32_t fil
   return search.found;
 }
 
-int32_t RemoteViewerStart(RemoteViewer *viewer, const std::string &exePath, DWORD timeoutMs) {
+static std::wstring RemoteWide(const std::string &text) {
+  std::wstring wide(text.size() + 1, L'\0');
+  int32_t length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], static_cast<int>(wide.size()));
+  wide.resize(length > 0 ? length - 1 : 0);
+  return wide;
+}
+
+int32_t RemoteViewerStart(RemoteViewer *viewer, const std::string &exePath, DWORD timeoutMs,
+                          const std::wstring &arguments, const std::wstring &folder) {
   ZeroMemory(viewer, sizeof *viewer);
-  STARTUPINFOA startup;
+  STARTUPINFOW startup;
   ZeroMemory(&startup, sizeof startup);
   startup.cb = sizeof startup;
-  std::string commandLine = "\"" + exePath + "\"";
-  if (!CreateProcessA(exePath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &viewer->process)) {
+  std::wstring program = RemoteWide(exePath);
+  std::wstring commandLine = L"\"" + program + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
+  if (!CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                      folder.empty() ? nullptr : folder.c_str(), &startup, &viewer->process)) {
     return 0;
   }
   char windowClass[32];
@@ -177,6 +187,13 @@ int32_t RemoteViewerWaitDialogGone(const RemoteViewer *viewer, RemoteDialogKind 
 
 void RemoteFileDialogChoose(HWND dialog, const std::string &path) {
   RemoteSetText(GetDlgItem(dialog, REMOTE_FILE_NAME_BOX), path);
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+}
+
+void RemoteFileDialogChoose(HWND dialog, const std::wstring &path) {
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(GetDlgItem(dialog, REMOTE_FILE_NAME_BOX), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()),
+                      SMTO_NORMAL, REMOTE_SEND_TIMEOUT_MS, &ignored);
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
 }
 
@@ -325,6 +342,10 @@ std::string RemoteViewerLoad(const RemoteViewer *viewer, const std::string &path
   }
   RemoteFileDialogChoose(dialog, path);
   RemoteWindowWaitHidden(dialog, timeoutMs);
+  return RemoteViewerConfirmMessage(viewer, timeoutMs, title);
+}
+
+std::string RemoteViewerConfirmMessage(const RemoteViewer *viewer, DWORD timeoutMs, std::string *title) {
   HWND box = RemoteViewerWaitDialog(viewer, REMOTE_DIALOG_MESSAGE, timeoutMs);
   if (!box) {
     return std::string();
@@ -336,6 +357,27 @@ std::string RemoteViewerLoad(const RemoteViewer *viewer, const std::string &path
   RemoteMessageConfirm(box);
   RemoteViewerWaitDialogGone(viewer, REMOTE_DIALOG_MESSAGE, timeoutMs);
   return text;
+}
+
+int32_t RemoteDropFiles(const RemoteViewer *viewer, HWND window, const std::vector<std::wstring> &names) {
+  // The names follow the block, each with its NUL, and an empty name ends them.
+  std::vector<char> bytes(sizeof(DROPFILES));
+  for (const std::wstring &name : names) {
+    const char *text = reinterpret_cast<const char *>(name.c_str());
+    bytes.insert(bytes.end(), text, text + (name.size() + 1) * sizeof(wchar_t));
+  }
+  bytes.resize(bytes.size() + sizeof(wchar_t), 0);
+  DROPFILES *drop = reinterpret_cast<DROPFILES *>(bytes.data());
+  drop->pFiles = sizeof(DROPFILES);
+  drop->fWide = TRUE;
+  // The viewer frees the block when it has read it (DragFinish); memory that
+  // its heap does not know it refuses to free and keeps, a few bytes a test.
+  RemoteBlock block;
+  if (!RemoteBlockAllocate(&block, viewer->process.hProcess, bytes.size())) {
+    return 0;
+  }
+  WriteProcessMemory(block.process, block.address, bytes.data(), bytes.size(), nullptr);
+  return PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(block.address), 0) != 0;
 }
 
 struct RemoteWindowList {

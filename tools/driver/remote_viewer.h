@@ -20,8 +20,11 @@ enum RemoteDialogKind { REMOTE_DIALOG_FILE, REMOTE_DIALOG_MESSAGE };
 std::string RemotePathFromArgument(const char *path);
 
 // Starts the program and waits until its window is complete and it waits
-// for events; 0 on failure.
-int32_t RemoteViewerStart(RemoteViewer *viewer, const std::string &exePath, DWORD timeoutMs);
+// for events; 0 on failure. The arguments follow the program's quoted name
+// on its command line, in wide characters so that any name can be passed;
+// an empty folder leaves the current folder to the system.
+int32_t RemoteViewerStart(RemoteViewer *viewer, const std::string &exePath, DWORD timeoutMs,
+                          const std::wstring &arguments = std::wstring(), const std::wstring &folder = std::wstring());
 // Waits for the process to end; its exit code, or STILL_ACTIVE on timeout.
 DWORD RemoteViewerWaitExit(RemoteViewer *viewer, DWORD timeoutMs);
 // Ends the process if it still runs and closes the handles.
@@ -44,6 +47,8 @@ int32_t RemoteWindowWaitHidden(HWND window, DWORD timeoutMs);
 int32_t RemoteViewerWaitDialogGone(const RemoteViewer *viewer, RemoteDialogKind kind, DWORD timeoutMs);
 // Types the name into the file dialog's name box and presses its button.
 void RemoteFileDialogChoose(HWND dialog, const std::string &path);
+// The same with a name the code page cannot spell.
+void RemoteFileDialogChoose(HWND dialog, const std::wstring &path);
 void RemoteFileDialogCancel(HWND dialog);
 std::string RemoteFileDialogName(HWND dialog);
 // The message box's text (its static texts, joined by line feeds).
@@ -58,6 +63,10 @@ int32_t RemoteListColumnCount(HWND list);
 // The column's title and width; 0 when the list has no such column.
 int32_t RemoteListColumn(const RemoteViewer *viewer, HWND list, int32_t column, std::string *title, int32_t *width);
 
+// Drops the files on the window as the desktop would: a wide DROPFILES block,
+// placed in the viewer's memory, handed over with WM_DROPFILES. 0 on failure.
+int32_t RemoteDropFiles(const RemoteViewer *viewer, HWND window, const std::vector<std::wstring> &names);
+
 // The process's top-level windows, for failure messages.
 std::string RemoteViewerDescribeWindows(const RemoteViewer *viewer);
 
@@ -65,3 +74,6 @@ std::string RemoteViewerDescribeWindows(const RemoteViewer *viewer);
 // confirmed: its text (and title), or the empty text when no message came.
 std::string RemoteViewerLoad(const RemoteViewer *viewer, const std::string &path, DWORD timeoutMs,
                              std::string *title = nullptr);
+// The message box that comes within the time, confirmed: its text (and
+// title), or the empty text when none came.
+std::string RemoteViewerConfirmMessage(const RemoteViewer *viewer, DWORD timeoutMs, std::string *title = nullptr);

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
+#include "tests/support/message_sequence.h"
 #include "tests/windows/window_test_support.h"
 
 namespace {
@@ -11,6 +13,17 @@ const UINT MSG_PLAIN = WM_USER + 7;
 
 bool SameFields(const EventFields &a, const EventFields &b) {
   return memcmp(&a, &b, sizeof a) == 0;
+}
+
+// EventWait(0) until it returns nothing; each code with the gadget of a
+// gadget event or else the window of the event.
+std::vector<RecordedMessage> WaitRun() {
+  std::vector<RecordedMessage> run;
+  for (int32_t code = EventWait(0); code != EVENT_NONE && run.size() < 16; code = EventWait(0)) {
+    int32_t subject = code == EVENT_GADGET ? EventGadgetId() : EventSnapshot().window;
+    run.push_back({static_cast<UINT>(code), 0, static_cast<WPARAM>(subject), 0});
+  }
+  return run;
 }
 
 class EventWaitTest : public testing::Test {
@@ -31,10 +44,10 @@ TEST_F(EventWaitTest, RawMessageIsReturnedWithItsParameters) {
   for (const Case &c : cases) {
     SCOPED_TRACE(c.timeout);
     PostMessageA(window(), MSG_PLAIN, c.wParam, c.lParam);
-    EXPECT_EQ(EventWait(c.timeout), (int32_t)MSG_PLAIN);
+    EXPECT_EQ(EventWait(c.timeout), static_cast<int32_t>(MSG_PLAIN));
     EventFields snapshot = EventSnapshot();
-    EXPECT_EQ(snapshot.messageWParam, (uint32_t)c.wParam);
-    EXPECT_EQ(snapshot.messageLParam, (int32_t)c.lParam);
+    EXPECT_EQ(snapshot.messageWParam, static_cast<uint32_t>(c.wParam));
+    EXPECT_EQ(snapshot.messageLParam, static_cast<int32_t>(c.lParam));
     EXPECT_EQ(snapshot.window, 30);
     EXPECT_EQ(snapshot.EventType, -1);
     EXPECT_EQ(snapshot.pendingCode, 0);
@@ -60,31 +73,12 @@ TEST_F(EventWaitTest, GadgetEventMessageBecomesGadgetEvent) {
   EXPECT_EQ(EventSnapshot().window, 30);
   // Raw messages and queued events leave the gadget of the last gadget event.
   PostMessageA(window(), MSG_PLAIN, 0, 0);
-  EXPECT_EQ(EventWait(0), (int32_t)MSG_PLAIN);
+  EXPECT_EQ(EventWait(0), static_cast<int32_t>(MSG_PLAIN));
   EXPECT_EQ(EventGadgetId(), 12);
   EXPECT_EQ(EventSnapshot().EventType, -1);
   SendMessageA(window(), WM_MOVE, 0, 0);
   EXPECT_EQ(EventWait(0), EVENT_MOVE_WINDOW);
   EXPECT_EQ(EventGadgetId(), 12);
-}
-
-TEST_F(EventWaitTest, PostedCloseIsReturnedRawAndThenFromTheQueue) {
-  PostMessageA(window(), WM_CLOSE, 0, 0);
-  EXPECT_EQ(EventWait(0), EVENT_CLOSE_WINDOW);
-  EXPECT_EQ(EventQueueContents(), (std::vector<QueuedEvent>{{EVENT_CLOSE_WINDOW, 30}}));
-  EXPECT_EQ(EventWait(0), EVENT_CLOSE_WINDOW);
-  EXPECT_EQ(EventSnapshot().window, 30);
-  EXPECT_TRUE(EventQueueContents().empty());
-  EXPECT_TRUE(IsWindow(window())) << "closing is the application's decision";
-}
-
-TEST_F(EventWaitTest, SystemCloseCommandIsReturnedRawThenAsClose) {
-  // The path of Alt+F4 and the system menu: the default procedure turns the
-  // command into WM_CLOSE, which the window only queues.
-  PostMessageA(window(), WM_SYSCOMMAND, SC_CLOSE, 0);
-  EXPECT_EQ(EventWait(0), WM_SYSCOMMAND);
-  EXPECT_EQ(EventWait(0), EVENT_CLOSE_WINDOW);
-  EXPECT_TRUE(IsWindow(window()));
 }
 
 TEST_F(EventWaitTest, PaintIsReturnedRawAndErasingIsQueued) {
@@ -98,28 +92,53 @@ TEST_F(EventWaitTest, PaintIsReturnedRawAndErasingIsQueued) {
   DestroyWindow(button);
 }
 
-TEST_F(EventWaitTest, QueuedEventsComeFirstInOrderOnePerCall) {
-  PostMessageA(window(), MSG_PLAIN, 0, 0);
-  SendMessageA(window(), WM_MOVE, 0, 0);
-  SendMessageA(window(), WM_CLOSE, 0, 0);
-  EXPECT_EQ(EventWait(0), EVENT_MOVE_WINDOW);
-  EXPECT_EQ(EventWait(0), EVENT_CLOSE_WINDOW);
-  EXPECT_EQ(EventWait(0), (int32_t)MSG_PLAIN);
-}
-
-TEST_F(EventWaitTest, PendingCodeSetOutsideTheWait) {
-  // Set while no wait runs: the next wait that dispatches returns it...
-  SendMessageA(window(), MSG_GADGET_EVENT, 9, 2);
-  PostMessageA(window(), MSG_PLAIN, 0, 0);
-  EXPECT_EQ(EventWait(0), EVENT_GADGET);
-  EXPECT_EQ(EventGadgetId(), 9);
-  EXPECT_EQ(EventWait(0), EVENT_NONE);
-  // ...unless a queued event is popped first, which drops it.
-  SendMessageA(window(), MSG_GADGET_EVENT, 10, 2);
-  SendMessageA(window(), WM_CLOSE, 0, 0);
-  PostMessageA(window(), MSG_PLAIN, 0, 0);
-  EXPECT_EQ(EventWait(0), EVENT_CLOSE_WINDOW);
-  EXPECT_EQ(EventWait(0), (int32_t)MSG_PLAIN);
+// Each row acts on the window, then takes codes until none is left. The
+// window always stays: closing is the application's decision.
+TEST_F(EventWaitTest, RunsOfCodesAfterAnAction) {
+  struct Case {
+    const char *name;
+    void (*act)(HWND window);
+    ExpectedMessage run[4]; // wParam: the gadget of a gadget event, else the window
+  };
+  const Case cases[] = {
+      {"posted close: returned raw, then from the queue",
+       [](HWND window) { PostMessageA(window, WM_CLOSE, 0, 0); },
+       {{EVENT_CLOSE_WINDOW, SEQ_WPARAM, 30}, {EVENT_CLOSE_WINDOW, SEQ_WPARAM, 30}, {0}}},
+      // The path of Alt+F4 and the system menu: the default procedure turns
+      // the command into WM_CLOSE, which the window only queues.
+      {"system close command: returned raw, then as close",
+       [](HWND window) { PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0); },
+       {{WM_SYSCOMMAND}, {EVENT_CLOSE_WINDOW}, {0}}},
+      {"queued events come first, in order, one per call",
+       [](HWND window) {
+         PostMessageA(window, MSG_PLAIN, 0, 0);
+         SendMessageA(window, WM_MOVE, 0, 0);
+         SendMessageA(window, WM_CLOSE, 0, 0);
+       },
+       {{EVENT_MOVE_WINDOW}, {EVENT_CLOSE_WINDOW}, {MSG_PLAIN}, {0}}},
+      // A pending code set while no wait runs: the next wait that dispatches
+      // returns it in place of the message...
+      {"pending code set outside the wait",
+       [](HWND window) {
+         SendMessageA(window, MSG_GADGET_EVENT, 9, 2);
+         PostMessageA(window, MSG_PLAIN, 0, 0);
+       },
+       {{EVENT_GADGET, SEQ_WPARAM, 9}, {0}}},
+      // ...unless a queued event is popped first, which drops it.
+      {"pending code dropped by a queued event",
+       [](HWND window) {
+         SendMessageA(window, MSG_GADGET_EVENT, 10, 2);
+         SendMessageA(window, WM_CLOSE, 0, 0);
+         PostMessageA(window, MSG_PLAIN, 0, 0);
+       },
+       {{EVENT_CLOSE_WINDOW}, {MSG_PLAIN}, {0}}},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.name);
+    c.act(window());
+    EXPECT_TRUE(SequenceCheck(WaitRun(), c.run));
+    EXPECT_TRUE(IsWindow(window()));
+  }
 }
 
 TEST_F(EventWaitTest, ButtonClickGivesRawPressThenGadgetEvent) {

@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "tests/support/scoped_value.h"
 #include "tests/windows/window_test_support.h"
 #include "toolkit/core/module_instance.h"
 #include "toolkit/files/file_reader.h"
@@ -54,6 +55,9 @@ std::string TemporaryFile() {
 } // namespace
 
 TEST(ToolkitShutdownTest, WindowsAndTheirGadgetsCloseBeforeFiles) {
+  // Shutdown marks the gadgets as ending; the later tests in this program
+  // need the lists to free their rows again.
+  ScopedValue<bool> gadgetsEnding(GadgetsEnding, false);
   std::string path = TemporaryFile();
   ASSERT_NE(FileOpen(0, path.c_str()), nullptr);
   watchedWindow = WindowOpen(50, 0, 0, 200, 100, "", WS_CAPTION);

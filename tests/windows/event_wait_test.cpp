@@ -92,50 +92,46 @@ TEST_F(EventWaitTest, PaintIsReturnedRawAndErasingIsQueued) {
   DestroyWindow(button);
 }
 
-// Each row acts on the window, then takes codes until none is left. The
-// window always stays: closing is the application's decision.
+// Each row sends (SEQ_SENT) or posts its messages to the window, then takes
+// codes until none is left. The window always stays: closing is the
+// application's decision.
 TEST_F(EventWaitTest, RunsOfCodesAfterAnAction) {
   struct Case {
     const char *name;
-    void (*act)(HWND window);
+    ExpectedMessage act[4];
     ExpectedMessage run[4]; // wParam: the gadget of a gadget event, else the window
   };
   const Case cases[] = {
       {"posted close: returned raw, then from the queue",
-       [](HWND window) { PostMessageA(window, WM_CLOSE, 0, 0); },
+       {{WM_CLOSE, SEQ_POSTED}, {0}},
        {{EVENT_CLOSE_WINDOW, SEQ_WPARAM, 30}, {EVENT_CLOSE_WINDOW, SEQ_WPARAM, 30}, {0}}},
       // The path of Alt+F4 and the system menu: the default procedure turns
       // the command into WM_CLOSE, which the window only queues.
       {"system close command: returned raw, then as close",
-       [](HWND window) { PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0); },
+       {{WM_SYSCOMMAND, SEQ_POSTED, SC_CLOSE}, {0}},
        {{WM_SYSCOMMAND}, {EVENT_CLOSE_WINDOW}, {0}}},
       {"queued events come first, in order, one per call",
-       [](HWND window) {
-         PostMessageA(window, MSG_PLAIN, 0, 0);
-         SendMessageA(window, WM_MOVE, 0, 0);
-         SendMessageA(window, WM_CLOSE, 0, 0);
-       },
+       {{MSG_PLAIN, SEQ_POSTED}, {WM_MOVE, SEQ_SENT}, {WM_CLOSE, SEQ_SENT}, {0}},
        {{EVENT_MOVE_WINDOW}, {EVENT_CLOSE_WINDOW}, {MSG_PLAIN}, {0}}},
       // A pending code set while no wait runs: the next wait that dispatches
-      // returns it in place of the message...
+      // returns it in place of its message...
       {"pending code set outside the wait",
-       [](HWND window) {
-         SendMessageA(window, MSG_GADGET_EVENT, 9, 2);
-         PostMessageA(window, MSG_PLAIN, 0, 0);
-       },
+       {{MSG_GADGET_EVENT, SEQ_SENT, 9}, {MSG_PLAIN, SEQ_POSTED}, {0}},
        {{EVENT_GADGET, SEQ_WPARAM, 9}, {0}}},
       // ...unless a queued event is popped first, which drops it.
       {"pending code dropped by a queued event",
-       [](HWND window) {
-         SendMessageA(window, MSG_GADGET_EVENT, 10, 2);
-         SendMessageA(window, WM_CLOSE, 0, 0);
-         PostMessageA(window, MSG_PLAIN, 0, 0);
-       },
+       {{MSG_GADGET_EVENT, SEQ_SENT, 10}, {WM_CLOSE, SEQ_SENT}, {MSG_PLAIN, SEQ_POSTED}, {0}},
        {{EVENT_CLOSE_WINDOW}, {MSG_PLAIN}, {0}}},
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.name);
-    c.act(window());
+    for (const ExpectedMessage *step = c.act; step->message != 0; step++) {
+      if (step->flags == SEQ_SENT) {
+        SendMessageA(window(), step->message, step->wParam, 0);
+      } else {
+        PostMessageA(window(), step->message, step->wParam, 0);
+      }
+    }
     EXPECT_TRUE(SequenceCheck(WaitRun(), c.run));
     EXPECT_TRUE(IsWindow(window()));
   }

@@ -37,10 +37,11 @@ LRESULT CALLBACK RowDeletionCounter(HWND window, UINT message, WPARAM wParam, LP
 LRESULT CALLBACK ShutdownHook(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HCBT_DESTROYWND) {
     std::string file = RegistryLookup(FileRegistry, 0) != nullptr ? " (file open)" : " (file closed)";
-    if ((HWND)wParam == watchedWindow)
+    if (reinterpret_cast<HWND>(wParam) == watchedWindow) {
       shutdownLog.push_back("window" + file);
-    else if ((HWND)wParam == watchedAuxiliary)
+    } else if (reinterpret_cast<HWND>(wParam) == watchedAuxiliary) {
       shutdownLog.push_back("auxiliary" + file);
+    }
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }

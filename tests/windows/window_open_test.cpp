@@ -216,70 +216,33 @@ TEST(WindowOpenTest, PlatformStylesShowStatesAndMinimisedOrMaximisedFlag) {
   }
 }
 
+// A popup has no frame, so its inner size is its outer size; an overlapped
+// window gets a caption and keeps the inner size asked for.
 TEST(WindowOpenTest, PlacementOfTheOuterRectangle) {
-  const int32_t screenWidth = GetSystemMetrics(SM_CXSCREEN);
-  const int32_t screenHeight = GetSystemMetrics(SM_CYSCREEN);
-  // The active window while each row opens; a popup, so outer and inner agree.
+  const int32_t sw = GetSystemMetrics(SM_CXSCREEN);
+  const int32_t sh = GetSystemMetrics(SM_CYSCREEN);
+  // The active window while each row opens.
   ScopedWindow anchor(7, 200, 150, 300, 200, WS_POPUP);
   const RECT on = OuterRect(anchor.handle());
+  const uint32_t ON_ACTIVE = WINDOW_FLAG_WINDOW_CENTERED | WS_POPUP;
   enum Where { AT, SCREEN_CENTRED, PLATFORM_PLACED };
   struct Case {
     const char *name;
-    int32_t x;
-    int32_t y;
-    int32_t width;
-    int32_t height;
+    int32_t x, y, width, height;
     uint32_t flags;
     Where where;
     RECT outer; // where the row says AT
-    SIZE inner;
-    bool caption;
   };
   const Case cases[] = {
-      // An overlapped window always gets a caption from the platform itself,
-      // so a style without WS_CAPTION is visible only on a popup window.
-      {"popup without style bits", 10, 10, 100, 60, WS_POPUP | WS_SYSMENU, AT, {10, 10, 110, 70}, {100, 60}, false},
-      {"screen-centred", 100, 100, 500, 400, APPLICATION_FLAGS, SCREEN_CENTRED, {}, {500, 400}, true},
-      {"both centrings, larger than the screen: the screen wins, cut to it",
-       7,
-       7,
-       screenWidth * 2,
-       screenHeight * 2,
-       WINDOW_FLAG_SCREEN_CENTERED | WINDOW_FLAG_WINDOW_CENTERED | WS_POPUP,
-       AT,
-       {0, 0, screenWidth, screenHeight},
-       {screenWidth, screenHeight},
-       false},
-      {"centred on the active window",
-       0,
-       0,
-       100,
-       50,
-       WINDOW_FLAG_WINDOW_CENTERED | WS_POPUP,
-       AT,
-       {on.left + (300 - 100) / 2, on.top + (200 - 50) / 2, on.left + 200, on.top + 125},
-       {100, 50},
-       false},
-      {"larger than the active window near the corner: clamped at 0, not cut",
-       0,
-       0,
-       1000,
-       800,
-       WINDOW_FLAG_WINDOW_CENTERED | WS_POPUP,
-       AT,
-       {0, 0, 1000, 800},
-       {1000, 800},
-       false},
-      {"default position replaces both coordinates",
-       WINDOW_POS_DEFAULT,
-       200,
-       120,
-       80,
-       WS_CAPTION,
-       PLATFORM_PLACED,
-       {},
-       {120, 80},
-       true},
+      // A style without WS_CAPTION is visible only on a popup window.
+      {"popup without caption", 10, 10, 100, 60, WS_POPUP | WS_SYSMENU, AT, {10, 10, 110, 70}},
+      {"screen-centred", 100, 100, 500, 400, APPLICATION_FLAGS, SCREEN_CENTRED, {}},
+      // Both centrings: the screen wins; larger than the screen: cut to it.
+      {"cut to the screen", 7, 7, sw * 2, sh * 2, ON_ACTIVE | WINDOW_FLAG_SCREEN_CENTERED, AT, {0, 0, sw, sh}},
+      {"on the active window", 0, 0, 100, 50, ON_ACTIVE, AT, {on.left + 100, on.top + 75, on.left + 200, on.top + 125}},
+      // Larger than the active window near the corner: clamped at 0, not cut.
+      {"clamped at 0", 0, 0, 1000, 800, ON_ACTIVE, AT, {0, 0, 1000, 800}},
+      {"default position replaces both coordinates", WINDOW_POS_DEFAULT, 200, 120, 80, WS_CAPTION, PLATFORM_PLACED, {}},
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.name);
@@ -288,23 +251,22 @@ TEST(WindowOpenTest, PlacementOfTheOuterRectangle) {
     ScopedWindow window(8, c.x, c.y, c.width, c.height, c.flags);
     ASSERT_NE(window.handle(), nullptr);
     RECT outer = OuterRect(window.handle());
+    RECT inner;
+    GetClientRect(window.handle(), &inner);
     if (c.where == AT) {
-      EXPECT_EQ(outer.left, c.outer.left);
-      EXPECT_EQ(outer.top, c.outer.top);
-      EXPECT_EQ(outer.right, c.outer.right);
-      EXPECT_EQ(outer.bottom, c.outer.bottom);
+      EXPECT_TRUE(EqualRect(&outer, &c.outer))
+          << outer.left << "," << outer.top << " " << outer.right << "," << outer.bottom;
     } else if (c.where == SCREEN_CENTRED) {
-      EXPECT_EQ(outer.left, (screenWidth - (outer.right - outer.left)) / 2);
-      EXPECT_EQ(outer.top, (screenHeight - (outer.bottom - outer.top)) / 2);
+      EXPECT_EQ(outer.left, (sw - (outer.right - outer.left)) / 2);
+      EXPECT_EQ(outer.top, (sh - (outer.bottom - outer.top)) / 2);
     } else {
       EXPECT_GT(outer.left, WINDOW_POS_DEFAULT + 1000);
       EXPECT_GE(outer.top, 0);
     }
-    RECT inner;
-    GetClientRect(window.handle(), &inner);
-    EXPECT_EQ(inner.right, c.inner.cx);
-    EXPECT_EQ(inner.bottom, c.inner.cy);
-    EXPECT_EQ(GetWindowLongPtrA(window.handle(), GWL_STYLE) & WS_CAPTION, c.caption ? WS_CAPTION : 0);
+    bool popup = (c.flags & WS_POPUP) != 0;
+    EXPECT_EQ(inner.right, popup ? outer.right - outer.left : c.width);
+    EXPECT_EQ(inner.bottom, popup ? outer.bottom - outer.top : c.height);
+    EXPECT_EQ(GetWindowLongPtrA(window.handle(), GWL_STYLE) & WS_CAPTION, popup ? 0 : WS_CAPTION);
   }
 }
 

@@ -10,6 +10,7 @@
 #include <commctrl.h>
 #include <psapi.h>
 
+#include "app/viewer_list.h"
 #include "app/viewer_numbers.h"
 #include "tools/driver/remote_viewer.h"
 #include "tests/support/read_only.h"
@@ -105,7 +106,8 @@ TEST_F(ViewerTest, OpensCentredWithItsGadgetsInPlace) {
   HWND list = Gadget(GADGET_LIST);
   LONG_PTR listStyle = GetWindowLongPtrA(list, GWL_STYLE);
   EXPECT_EQ(listStyle & (LVS_TYPEMASK | LVS_SHOWSELALWAYS | LVS_SINGLESEL), LVS_REPORT | LVS_SHOWSELALWAYS);
-  EXPECT_EQ(SendMessageA(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & 0x10020, 0x10020);
+  EXPECT_EQ(SendMessageA(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & VIEWER_LIST_EXTENDED_STYLE,
+            VIEWER_LIST_EXTENDED_STYLE);
   ASSERT_EQ(RemoteListColumnCount(list), 4);
   const char *titles[] = {"Wert 1", "Wert 2", "Wert 3", "Wert 4"};
   for (int32_t column = 0; column < 4; column++) {

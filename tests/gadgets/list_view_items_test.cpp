@@ -164,7 +164,11 @@ TEST_F(ListViewTest, SelectionAndCheckStateRoutines) {
 }
 
 TEST_F(ListViewTest, CreationSetsStylesRecordAndOneColumn) {
-  EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrA(list, GWL_STYLE)) & 0xFFFF00FF, 0x50010049u);
+  // Bits 8 to 15 are the control's choices of alignment, header and drawing.
+  const DWORD CONTROL_CHOICES = LVS_AUTOARRANGE | LVS_EDITLABELS | LVS_ALIGNMASK | LVS_OWNERDATA | LVS_NOSCROLL |
+                                LVS_NOCOLUMNHEADER | LVS_NOSORTHEADER;
+  static_assert(CONTROL_CHOICES == 0xFF00, "bits 8 to 15");
+  EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrA(list, GWL_STYLE)) & ~CONTROL_CHOICES, VIEWER_LIST_STYLE);
   EXPECT_EQ(GetWindowLongPtrA(list, GWL_EXSTYLE) & WS_EX_CLIENTEDGE, WS_EX_CLIENTEDGE);
   EXPECT_EQ(SendMessageA(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0), LVS_EX_DOUBLEBUFFER | LVS_EX_FULLROWSELECT);
   EXPECT_EQ(Record()->typeData[LISTVIEW_LINE_COLOR], -1);

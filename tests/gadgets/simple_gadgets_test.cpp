@@ -4,8 +4,17 @@
 #include "tests/gadgets/gadget_test_support.h"
 #include "tests/support/activation_watch.h"
 #include "toolkit/gadgets/brush_cache.h"
+#include "toolkit/gadgets/simple_gadget.h"
 
 namespace {
+
+// The fixed styles of each kind, before its flags.
+const DWORD BUTTON_STYLE = WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP;
+static_assert(BUTTON_STYLE == 0x50030000, "the button's fixed style");
+const DWORD LABEL_STYLE = WS_CHILD | WS_VISIBLE | WS_GROUP;
+static_assert(LABEL_STYLE == 0x50020000, "the label's fixed style");
+const DWORD TEXT_FIELD_STYLE = BUTTON_STYLE | ES_AUTOHSCROLL;
+static_assert(TEXT_FIELD_STYLE == 0x50030080, "the text field's fixed style");
 
 typedef HWND (*GadgetCreateExFunction)(ObjectId, int32_t, int32_t, int32_t, int32_t, const char *, uint32_t);
 
@@ -18,14 +27,14 @@ TEST_F(GadgetWindowTest, StylesFollowTypeAndFlags) {
     DWORD style;
     bool clientEdge;
   } cases[] = {
-      {"push button", ButtonCreateEx, 0, "Button", 0x50030000 | BS_PUSHBUTTON, false},
-      {"check box", ButtonCreateEx, BS_AUTOCHECKBOX, "Button", 0x50030000 | BS_AUTOCHECKBOX, false},
-      {"label", LabelCreateEx, 0, "Static", 0x50020000, false},
-      {"bordered label", LabelCreateEx, 0x20000, "Static", 0x50020000, true},
-      {"centred label", LabelCreateEx, SS_CENTER, "Static", 0x50020000 | SS_CENTER, false},
-      {"text field", TextFieldCreateEx, 0, "Edit", 0x50030080, true},
-      {"flat text field", TextFieldCreateEx, 0x20000, "Edit", 0x50030080, false},
-      {"read-only text field", TextFieldCreateEx, ES_READONLY, "Edit", 0x50030080 | ES_READONLY, true},
+      {"push button", ButtonCreateEx, 0, "Button", BUTTON_STYLE | BS_PUSHBUTTON, false},
+      {"check box", ButtonCreateEx, BS_AUTOCHECKBOX, "Button", BUTTON_STYLE | BS_AUTOCHECKBOX, false},
+      {"label", LabelCreateEx, 0, "Static", LABEL_STYLE, false},
+      {"bordered label", LabelCreateEx, SIMPLE_GADGET_FLAG_EDGE, "Static", LABEL_STYLE, true},
+      {"centred label", LabelCreateEx, SS_CENTER, "Static", LABEL_STYLE | SS_CENTER, false},
+      {"text field", TextFieldCreateEx, 0, "Edit", TEXT_FIELD_STYLE, true},
+      {"flat text field", TextFieldCreateEx, SIMPLE_GADGET_FLAG_EDGE, "Edit", TEXT_FIELD_STYLE, false},
+      {"read-only text field", TextFieldCreateEx, ES_READONLY, "Edit", TEXT_FIELD_STYLE | ES_READONLY, true},
   };
   ObjectId number = 0;
   for (const auto &c : cases) {

@@ -128,7 +128,8 @@ TEST_F(FileDialog, DescribesTheDialogToThePlatform) {
   EXPECT_EQ(LastCall.initialDir, "C:");
   EXPECT_EQ(LastCall.title, "Datei \xF6"
                             "ffnnen");
-  EXPECT_EQ(LastCall.flags, 0x8180Cu);
+  EXPECT_EQ(LastCall.flags, static_cast<DWORD>(OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR |
+                                               OFN_HIDEREADONLY));
   EXPECT_TRUE(IsWindowEnabled(other.handle));
   EXPECT_EQ(HeapListNewest(&DisabledWindowList), nullptr);
 

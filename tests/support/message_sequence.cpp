@@ -99,15 +99,15 @@ void MessageRecorder::Record(const MSG &message, uint32_t flags) {
   }
 }
 
-testing::AssertionResult MessageRecorder::Check(const ExpectedMessage *expected) {
+testing::AssertionResult SequenceCheck(const std::vector<RecordedMessage> &run, const ExpectedMessage *expected) {
   SideBySide table;
   table.Row(" ", "expected", "recorded");
   bool same = true;
   const ExpectedMessage *row = expected;
   size_t next = 0;
-  while (row->message != 0 || next < recorded_.size()) {
+  while (row->message != 0 || next < run.size()) {
     const ExpectedMessage *want = row->message != 0 ? row : nullptr;
-    const RecordedMessage *got = next < recorded_.size() ? &recorded_[next] : nullptr;
+    const RecordedMessage *got = next < run.size() ? &run[next] : nullptr;
     bool fits = want != nullptr && got != nullptr && RowFits(*want, *got);
     bool skipped = !fits && want != nullptr && (want->flags & SEQ_OPTIONAL) != 0;
     table.Row(fits || skipped ? " " : "!", ExpectedText(want), skipped ? "" : RecordedText(got));
@@ -115,9 +115,14 @@ testing::AssertionResult MessageRecorder::Check(const ExpectedMessage *expected)
     row += want != nullptr ? 1 : 0;
     next += got != nullptr && !skipped ? 1 : 0;
   }
-  Flush();
   if (same) {
     return testing::AssertionSuccess();
   }
   return testing::AssertionFailure() << "the message sequence differs:" << table.text;
+}
+
+testing::AssertionResult MessageRecorder::Check(const ExpectedMessage *expected) {
+  testing::AssertionResult result = SequenceCheck(recorded_, expected);
+  Flush();
+  return result;
 }

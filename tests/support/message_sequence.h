@@ -1,5 +1,6 @@
-// Message sequences: a recorder of what reaches a window, and a check of the
-// recording against an expected table. A check is flush, act, check:
+// Message sequences: a recorder of what reaches a window, and a check of a
+// recording (or of any run of codes) against an expected table. A check is
+// flush, act, check:
 //
 //   // ReleaseCapture() during the sizing mode
 //   const ExpectedMessage SIZING_END[] = {{WM_CAPTURECHANGED, SEQ_SENT}, {WM_EXITSIZEMOVE, SEQ_POSTED}, {0}};
@@ -36,6 +37,9 @@ struct RecordedMessage {
   WPARAM wParam;
   LPARAM lParam;
 };
+
+// Compares a run with the table, printing both side by side when they differ.
+testing::AssertionResult SequenceCheck(const std::vector<RecordedMessage> &run, const ExpectedMessage *expected);
 
 // Which messages belong to a recording.
 using MessageFilter = bool (*)(UINT message, WPARAM wParam, LPARAM lParam);

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
+#include "tests/support/message_sequence.h"
 #include "tests/windows/window_test_support.h"
 
 namespace {
@@ -31,10 +33,10 @@ TEST_F(EventWaitTest, RawMessageIsReturnedWithItsParameters) {
   for (const Case &c : cases) {
     SCOPED_TRACE(c.timeout);
     PostMessageA(window(), MSG_PLAIN, c.wParam, c.lParam);
-    EXPECT_EQ(EventWait(c.timeout), (int32_t)MSG_PLAIN);
+    EXPECT_EQ(EventWait(c.timeout), static_cast<int32_t>(MSG_PLAIN));
     EventFields snapshot = EventSnapshot();
-    EXPECT_EQ(snapshot.messageWParam, (uint32_t)c.wParam);
-    EXPECT_EQ(snapshot.messageLParam, (int32_t)c.lParam);
+    EXPECT_EQ(snapshot.messageWParam, static_cast<uint32_t>(c.wParam));
+    EXPECT_EQ(snapshot.messageLParam, static_cast<int32_t>(c.lParam));
     EXPECT_EQ(snapshot.window, 30);
     EXPECT_EQ(snapshot.EventType, -1);
     EXPECT_EQ(snapshot.pendingCode, 0);
@@ -60,31 +62,12 @@ TEST_F(EventWaitTest, GadgetEventMessageBecomesGadgetEvent) {
   EXPECT_EQ(EventSnapshot().window, 30);
   // Raw messages and queued events leave the gadget of the last gadget event.
   PostMessageA(window(), MSG_PLAIN, 0, 0);
-  EXPECT_EQ(EventWait(0), (int32_t)MSG_PLAIN);
+  EXPECT_EQ(EventWait(0), static_cast<int32_t>(MSG_PLAIN));
   EXPECT_EQ(EventGadgetId(), 12);
   EXPECT_EQ(EventSnapshot().EventType, -1);
   SendMessageA(window(), WM_MOVE, 0, 0);
   EXPECT_EQ(EventWait(0), EVENT_MOVE_WINDOW);
   EXPECT_EQ(EventGadgetId(), 12);
-}
-
-TEST_F(EventWaitTest, PostedCloseIsReturnedRawAndThenFromTheQueue) {
-  PostMessageA(window(), WM_CLOSE, 0, 0);
-  EXPECT_EQ(EventWait(0), EVENT_CLOSE_WINDOW);
-  EXPECT_EQ(EventQueueContents(), (std::vector<QueuedEvent>{{EVENT_CLOSE_WINDOW, 30}}));
-  EXPECT_EQ(EventWait(0), EVENT_CLOSE_WINDOW);
-  EXPECT_EQ(EventSnapshot().window, 30);
-  EXPECT_TRUE(EventQueueContents().empty());
-  EXPECT_TRUE(IsWindow(window())) << "closing is the application's decision";
-}
-
-TEST_F(EventWaitTest, SystemCloseCommandIsReturnedRawThenAsClose) {
-  // The path of Alt+F4 and the system menu: the default procedure turns the
-  // command into WM_CLOSE, which the window only queues.
-  PostMessageA(window(), WM_SYSCOMMAND, SC_CLOSE, 0);
-  EXPECT_EQ(EventWait(0), WM_SYSCOMMAND);
-  EXPECT_EQ(EventWait(0), EVENT_CLOSE_WINDOW);
-  EXPECT_TRUE(IsWindow(window()));
 }
 
 TEST_F(EventWaitTest, PaintIsReturnedRawAndErasingIsQueued) {
@@ -98,28 +81,47 @@ TEST_F(EventWaitTest, PaintIsReturnedRawAndErasingIsQueued) {
   DestroyWindow(button);
 }
 
-TEST_F(EventWaitTest, QueuedEventsComeFirstInOrderOnePerCall) {
-  PostMessageA(window(), MSG_PLAIN, 0, 0);
-  SendMessageA(window(), WM_MOVE, 0, 0);
-  SendMessageA(window(), WM_CLOSE, 0, 0);
-  EXPECT_EQ(EventWait(0), EVENT_MOVE_WINDOW);
-  EXPECT_EQ(EventWait(0), EVENT_CLOSE_WINDOW);
-  EXPECT_EQ(EventWait(0), (int32_t)MSG_PLAIN);
-}
-
-TEST_F(EventWaitTest, PendingCodeSetOutsideTheWait) {
-  // Set while no wait runs: the next wait that dispatches returns it...
-  SendMessageA(window(), MSG_GADGET_EVENT, 9, 2);
-  PostMessageA(window(), MSG_PLAIN, 0, 0);
-  EXPECT_EQ(EventWait(0), EVENT_GADGET);
-  EXPECT_EQ(EventGadgetId(), 9);
-  EXPECT_EQ(EventWait(0), EVENT_NONE);
-  // ...unless a queued event is popped first, which drops it.
-  SendMessageA(window(), MSG_GADGET_EVENT, 10, 2);
-  SendMessageA(window(), WM_CLOSE, 0, 0);
-  PostMessageA(window(), MSG_PLAIN, 0, 0);
-  EXPECT_EQ(EventWait(0), EVENT_CLOSE_WINDOW);
-  EXPECT_EQ(EventWait(0), (int32_t)MSG_PLAIN);
+// Each row sends (SEQ_SENT) or posts its messages to the window, then takes
+// codes with EventWait(0) until none is left. The window always stays:
+// closing is the application's decision.
+TEST_F(EventWaitTest, RunsOfCodesAfterAnAction) {
+  struct Case {
+    ExpectedMessage act[4];
+    ExpectedMessage run[4]; // wParam: the gadget of a gadget event, else the window
+  };
+  const Case cases[] = {
+      // A posted close is returned raw, then from the queue.
+      {{{WM_CLOSE, SEQ_POSTED}, {0}}, {{EVENT_CLOSE_WINDOW}, {EVENT_CLOSE_WINDOW, SEQ_WPARAM, 30}, {0}}},
+      // The path of Alt+F4 and the system menu: the default procedure turns
+      // the command into WM_CLOSE, which the window only queues.
+      {{{WM_SYSCOMMAND, SEQ_POSTED, SC_CLOSE}, {0}}, {{WM_SYSCOMMAND}, {EVENT_CLOSE_WINDOW}, {0}}},
+      // Queued events come first, in order, one per call.
+      {{{MSG_PLAIN, SEQ_POSTED}, {WM_MOVE, SEQ_SENT}, {WM_CLOSE, SEQ_SENT}, {0}},
+       {{EVENT_MOVE_WINDOW}, {EVENT_CLOSE_WINDOW}, {MSG_PLAIN}, {0}}},
+      // A pending code set while no wait runs: the next wait that dispatches
+      // returns it in place of its message...
+      {{{MSG_GADGET_EVENT, SEQ_SENT, 9}, {MSG_PLAIN, SEQ_POSTED}, {0}}, {{EVENT_GADGET, SEQ_WPARAM, 9}, {0}}},
+      // ...unless a queued event is popped first, which drops it.
+      {{{MSG_GADGET_EVENT, SEQ_SENT, 10}, {WM_CLOSE, SEQ_SENT}, {MSG_PLAIN, SEQ_POSTED}, {0}},
+       {{EVENT_CLOSE_WINDOW}, {MSG_PLAIN}, {0}}},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(testing::Message() << "row " << &c - cases);
+    for (const ExpectedMessage *step = c.act; step->message != 0; step++) {
+      if (step->flags == SEQ_SENT) {
+        SendMessageA(window(), step->message, step->wParam, 0);
+      } else {
+        PostMessageA(window(), step->message, step->wParam, 0);
+      }
+    }
+    std::vector<RecordedMessage> run;
+    for (int32_t code = EventWait(0); code != EVENT_NONE && run.size() < 8; code = EventWait(0)) {
+      int32_t subject = code == EVENT_GADGET ? EventGadgetId() : EventSnapshot().window;
+      run.push_back({static_cast<UINT>(code), 0, static_cast<WPARAM>(subject), 0});
+    }
+    EXPECT_TRUE(SequenceCheck(run, c.run));
+    EXPECT_TRUE(IsWindow(window()));
+  }
 }
 
 TEST_F(EventWaitTest, ButtonClickGivesRawPressThenGadgetEvent) {

@@ -140,14 +140,14 @@ LRESULT CALLBACK TabRecordProc(HWND control, UINT message, WPARAM wParam, LPARAM
   if (message == WM_CHAR && wParam == '\t') {
     TabSeen.character++;
   }
-  WNDPROC previous = (WNDPROC)GetPropA(control, "TabRecordPrevious");
+  WNDPROC previous = reinterpret_cast<WNDPROC>(GetPropA(control, "TabRecordPrevious"));
   return CallWindowProcA(previous, control, message, wParam, lParam);
 }
 
 BOOL CALLBACK TabRecordInstall(HWND control, LPARAM) {
   if (GetPropA(control, "TabRecordPrevious") == nullptr) {
-    LONG_PTR previous = SetWindowLongPtrA(control, GWLP_WNDPROC, (LONG_PTR)TabRecordProc);
-    SetPropA(control, "TabRecordPrevious", (HANDLE)previous);
+    LONG_PTR previous = SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TabRecordProc));
+    SetPropA(control, "TabRecordPrevious", reinterpret_cast<HANDLE>(previous));
   }
   return TRUE;
 }
@@ -164,7 +164,8 @@ public:
       HWND control = entry.gadgetCreate != nullptr
                          ? entry.gadgetCreate()
                          : CreateWindowExA(entry.extendedStyle, entry.className, entry.name, WS_CHILD | entry.style, 10,
-                                           10 + 30 * (id - 100), 200, 25, parent, (HMENU)(INT_PTR)id, nullptr, nullptr);
+                                           10 + 30 * (id - 100), 200, 25, parent,
+                                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
       names_.push_back(entry.name);
       controls_.push_back(control);
       id++;
@@ -175,10 +176,10 @@ public:
       LVCOLUMNA column = {};
       column.mask = LVCF_TEXT | LVCF_WIDTH;
       column.cx = 100;
-      column.pszText = (char *)"Spalte";
-      SendMessageA(list, LVM_INSERTCOLUMNA, 0, (LPARAM)&column);
+      column.pszText = const_cast<char *>("Spalte");
+      SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
       names_.push_back("header");
-      controls_.push_back((HWND)SendMessageA(list, LVM_GETHEADER, 0, 0));
+      controls_.push_back(reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0)));
     }
     EnumChildWindows(window_, TabRecordInstall, 0);
     TestWindowActivate(window_);
@@ -283,41 +284,34 @@ const LayoutCase LAYOUT_CASES[] = {
     LAYOUT_CASE("none eligible", NONE_ELIGIBLE_LAYOUT, NONE_ELIGIBLE_ROWS),
 };
 
-const char *FocusMoveName(bool backward) {
-  return backward ? "backward" : "forward";
-}
+// The two ways to move the focus walk alike; neither lets a control see the
+// Tab key, which the accelerator consumes.
+struct FocusAction {
+  const char *name;
+  void (*act)(HWND window, bool backward);
+};
+const FocusAction FOCUS_ACTIONS[] = {
+    {"FocusMove", [](HWND, bool backward) { FocusMove(backward ? 1 : 0); }},
+    {"Tab key", [](HWND window, bool backward) { KeyPress(window, VK_TAB, backward); }},
+};
 
-TEST(FocusTest, MoveWalksEligibleControlsBothWays) {
+TEST(FocusTest, MoveAndTabKeysWalkEligibleControlsBothWays) {
   for (const LayoutCase &layoutCase : LAYOUT_CASES) {
     SCOPED_TRACE(layoutCase.name);
     FocusWindow window(layoutCase.layout, layoutCase.layoutSize);
-    for (size_t i = 0; i < layoutCase.rowCount; i++) {
-      const FocusRow &row = layoutCase.rows[i];
-      for (bool backward : {false, true}) {
-        SCOPED_TRACE(std::string(row.start) + " " + FocusMoveName(backward));
-        std::string focus = window.FocusAfter(row.start, [&] { FocusMove(backward ? 1 : 0); });
-        EXPECT_EQ(focus, backward ? row.backward : row.forward);
-      }
-    }
-  }
-}
-
-TEST(FocusTest, TabKeysMoveFocusThroughTheAcceleratorsOnly) {
-  for (const LayoutCase &layoutCase : LAYOUT_CASES) {
-    SCOPED_TRACE(layoutCase.name);
-    FocusWindow window(layoutCase.layout, layoutCase.layoutSize);
-    for (size_t i = 0; i < layoutCase.rowCount; i++) {
-      const FocusRow &row = layoutCase.rows[i];
-      for (bool backward : {false, true}) {
-        SCOPED_TRACE(std::string(row.start) + " " + FocusMoveName(backward));
-        std::string focus = window.FocusAfter(row.start, [&] {
-          TabSeen = TabTraffic{};
-          KeyPress(window.Handle(), VK_TAB, backward);
-        });
-        EXPECT_EQ(focus, backward ? row.backward : row.forward);
-        // The accelerator consumed the key press: no control saw it.
-        EXPECT_EQ(TabSeen.keyDown, 0);
-        EXPECT_EQ(TabSeen.character, 0);
+    for (const FocusAction &action : FOCUS_ACTIONS) {
+      for (size_t i = 0; i < layoutCase.rowCount; i++) {
+        const FocusRow &row = layoutCase.rows[i];
+        for (bool backward : {false, true}) {
+          SCOPED_TRACE(std::string(action.name) + " from " + row.start + (backward ? " backward" : " forward"));
+          std::string focus = window.FocusAfter(row.start, [&] {
+            TabSeen = TabTraffic{};
+            action.act(window.Handle(), backward);
+          });
+          EXPECT_EQ(focus, backward ? row.backward : row.forward);
+          EXPECT_EQ(TabSeen.keyDown, 0);
+          EXPECT_EQ(TabSeen.character, 0);
+        }
       }
     }
   }

@@ -17,12 +17,12 @@ GadgetListState *State() {
 
 GadgetStackRecord *StackRecordOf(HWND window) {
   char name[64];
-  snprintf(name, sizeof name, "QX_GadgetStack_%lld", (long long)(INT_PTR)ModuleInstance);
-  return (GadgetStackRecord *)GetPropA(window, name);
+  snprintf(name, sizeof name, "QX_GadgetStack_%lld", static_cast<long long>(reinterpret_cast<INT_PTR>(ModuleInstance)));
+  return static_cast<GadgetStackRecord *>(GetPropA(window, name));
 }
 
 WNDPROC ProcedureOf(HWND window) {
-  return (WNDPROC)GetWindowLongPtrA(window, GWLP_WNDPROC);
+  return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC));
 }
 } // namespace
 
@@ -32,8 +32,8 @@ TEST(GadgetListTest, OpeningAWindowMakesItCurrentUnlessAskedNotTo) {
   ScopedWindow aside(41, 0, 0, 100, 80, WS_CAPTION | WINDOW_FLAG_NO_GADGET_LIST);
   EXPECT_EQ(State()->currentGadgetList, first.handle());
   EXPECT_EQ(StackRecordOf(aside.handle()), nullptr);
-  EXPECT_EQ(ProcedureOf(aside.handle()), (WNDPROC)WindowClassProc);
-  EXPECT_EQ(ProcedureOf(first.handle()), (WNDPROC)GadgetListSubclassProc);
+  EXPECT_EQ(ProcedureOf(aside.handle()), &WindowClassProc);
+  EXPECT_EQ(ProcedureOf(first.handle()), &GadgetListSubclassProc);
 }
 
 TEST(GadgetListTest, SwitchingHandsTheStackBufferOver) {
@@ -73,8 +73,8 @@ TEST(GadgetListTest, SwitchingHandsTheStackBufferOver) {
   EXPECT_NE(recordB->savedStackBuffer, nullptr);
   // Subclassed once: the procedure behind the subclass is the class procedure.
   for (HWND window : {a.handle(), b.handle()}) {
-    EXPECT_EQ(ProcedureOf(window), (WNDPROC)GadgetListSubclassProc);
-    EXPECT_EQ(StackRecordOf(window)->previousProcedure, (WNDPROC)WindowClassProc);
+    EXPECT_EQ(ProcedureOf(window), &GadgetListSubclassProc);
+    EXPECT_EQ(StackRecordOf(window)->previousProcedure, &WindowClassProc);
   }
 }
 

@@ -54,11 +54,11 @@ struct SizingRecorder {
 SizingRecorder Recorded;
 
 LRESULT CALLBACK SizingRecordProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  WNDPROC previous = (WNDPROC)GetPropA(window, "SizingRecordPrevious");
+  WNDPROC previous = reinterpret_cast<WNDPROC>(GetPropA(window, "SizingRecordPrevious"));
   SizingMessage entry = {message, wParam, {}};
   switch (message) {
   case WM_SIZING:
-    entry.rect = *(RECT *)lParam;
+    entry.rect = *reinterpret_cast<const RECT *>(lParam);
     Recorded.sizes.push_back(entry);
     break;
   case WM_SIZE:
@@ -73,8 +73,9 @@ LRESULT CALLBACK SizingRecordProc(HWND window, UINT message, WPARAM wParam, LPAR
   }
   LRESULT result = CallWindowProcA(previous, window, message, wParam, lParam);
   if (message == WM_GETMINMAXINFO && Recorded.overrideLimits) {
-    ((MINMAXINFO *)lParam)->ptMinTrackSize = Recorded.minTrack;
-    ((MINMAXINFO *)lParam)->ptMaxTrackSize = Recorded.maxTrack;
+    MINMAXINFO *limits = reinterpret_cast<MINMAXINFO *>(lParam);
+    limits->ptMinTrackSize = Recorded.minTrack;
+    limits->ptMaxTrackSize = Recorded.maxTrack;
   }
   return result;
 }
@@ -131,8 +132,8 @@ public:
                            "e",
                            WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | flags)),
         recorder_(window_, SizingSequenceMessage), activation_(window_) {
-    LONG_PTR previous = SetWindowLongPtrA(window_, GWLP_WNDPROC, (LONG_PTR)SizingRecordProc);
-    SetPropA(window_, "SizingRecordPrevious", (HANDLE)previous);
+    LONG_PTR previous = SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SizingRecordProc));
+    SetPropA(window_, "SizingRecordPrevious", reinterpret_cast<HANDLE>(previous));
   }
   ~SizingWindow() {
     ReleaseCapture();
@@ -179,7 +180,8 @@ public:
   std::vector<DrainedEvent> MouseTo(POINT screen) {
     POINT client = screen;
     ScreenToClient(window_, &client);
-    PostMessageA(window_, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM((WORD)(SHORT)client.x, (WORD)(SHORT)client.y));
+    PostMessageA(window_, WM_MOUSEMOVE, MK_LBUTTON,
+                 MAKELPARAM(static_cast<WORD>(client.x), static_cast<WORD>(client.y)));
     return EventDrain();
   }
 
@@ -440,7 +442,7 @@ WORD ArrowKey(char key) {
 }
 
 HCURSOR SizingCursor(LPCSTR shape) {
-  return (HCURSOR)LoadImageA(nullptr, shape, IMAGE_CURSOR, 0, 0, LR_SHARED | LR_DEFAULTSIZE);
+  return static_cast<HCURSOR>(LoadImageA(nullptr, shape, IMAGE_CURSOR, 0, 0, LR_SHARED | LR_DEFAULTSIZE));
 }
 
 bool PointEqual(POINT a, POINT b) {
@@ -494,8 +496,8 @@ TEST(SizingTest, ArrowKeysChooseEdgesAndResizeInSteps) {
       EXPECT_TRUE(sizings.empty() || sizings[0].message == WM_SIZING);
       for (size_t i = 0; i < sizings.size(); i++) {
         if (sizings[i].message == WM_SIZE && i > 0) {
-          EXPECT_EQ(sizings[i - 1].message, (UINT)WM_SIZING);
-          EXPECT_EQ(sizings[i - 1].wParam, (WPARAM)c.edge);
+          EXPECT_EQ(sizings[i - 1].message, static_cast<UINT>(WM_SIZING));
+          EXPECT_EQ(sizings[i - 1].wParam, static_cast<WPARAM>(c.edge));
           EXPECT_EQ(RectText(sizings[i - 1].rect), RectText(sizings[i].rect));
         }
       }
@@ -607,7 +609,7 @@ TEST(SizingTest, WithoutFullWindowDraggingThePlatformSizes) {
   ASSERT_FALSE(DragFullWindows()) << "full-window dragging cannot be switched off";
   SizingWindow window(0);
   ASSERT_TRUE(window.Reset());
-  for (WPARAM command : {(WPARAM)SC_SIZE, (WPARAM)(SC_SIZE | WMSZ_RIGHT)}) {
+  for (WPARAM command : {static_cast<WPARAM>(SC_SIZE), static_cast<WPARAM>(SC_SIZE | WMSZ_RIGHT)}) {
     EXPECT_EQ(WindowSizingProc(window.Handle(), WM_SYSCOMMAND, command, 0), PROC_DEFAULT);
     EXPECT_EQ(Sizing()->active, 0);
     EXPECT_EQ(GetCapture(), nullptr);

@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "tests/support/scoped_value.h"
 #include "tests/windows/window_test_support.h"
 #include "toolkit/core/module_instance.h"
 #include "toolkit/files/file_reader.h"
@@ -36,10 +37,11 @@ LRESULT CALLBACK RowDeletionCounter(HWND window, UINT message, WPARAM wParam, LP
 LRESULT CALLBACK ShutdownHook(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HCBT_DESTROYWND) {
     std::string file = RegistryLookup(FileRegistry, 0) != nullptr ? " (file open)" : " (file closed)";
-    if ((HWND)wParam == watchedWindow)
+    if (reinterpret_cast<HWND>(wParam) == watchedWindow) {
       shutdownLog.push_back("window" + file);
-    else if ((HWND)wParam == watchedAuxiliary)
+    } else if (reinterpret_cast<HWND>(wParam) == watchedAuxiliary) {
       shutdownLog.push_back("auxiliary" + file);
+    }
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -54,6 +56,9 @@ std::string TemporaryFile() {
 } // namespace
 
 TEST(ToolkitShutdownTest, WindowsAndTheirGadgetsCloseBeforeFiles) {
+  // Shutdown marks the gadgets as ending; the later tests in this program
+  // need the lists to free their rows again.
+  ScopedValue<bool> gadgetsEnding(GadgetsEnding, false);
   std::string path = TemporaryFile();
   ASSERT_NE(FileOpen(0, path.c_str()), nullptr);
   watchedWindow = WindowOpen(50, 0, 0, 200, 100, "", WS_CAPTION);

@@ -50,7 +50,7 @@ inline bool KeyPressReal(WORD key, bool shift, bool control) {
   }
   KeyWatched = key;
   MessageRecorder downs(nullptr, KeyWatchedDown);
-  SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
   EventDrain();
   // A busy machine may deliver it late; a second press must not follow it.
   for (int32_t round = 0; round < 20 && downs.Recorded().empty(); round++) {
@@ -63,16 +63,17 @@ inline bool KeyPressReal(WORD key, bool shift, bool control) {
 // Posts WM_KEYDOWN/WM_KEYUP to the focus (or to the window when nothing has
 // the focus) with the modifier state set for this thread meanwhile.
 inline void KeyPressPosted(HWND window, WORD key, bool shift, bool control) {
+  const BYTE HELD = 0x80; // the high bit of a key's state
   BYTE keys[256];
   GetKeyboardState(keys);
   BYTE saved[256];
   CopyMemory(saved, keys, sizeof(keys));
-  keys[VK_SHIFT] = shift ? 0x80 : 0;
-  keys[VK_CONTROL] = control ? 0x80 : 0;
+  keys[VK_SHIFT] = shift ? HELD : 0;
+  keys[VK_CONTROL] = control ? HELD : 0;
   SetKeyboardState(keys);
   HWND target = GetFocus() != nullptr ? GetFocus() : window;
   PostMessageA(target, WM_KEYDOWN, key, 1);
-  PostMessageA(target, WM_KEYUP, key, (LPARAM)0xC0000001u);
+  PostMessageA(target, WM_KEYUP, key, MAKELPARAM(1, KF_REPEAT | KF_UP));
   EventDrain();
   SetKeyboardState(saved);
 }

@@ -10,6 +10,7 @@
 #include "toolkit/files/file_reader.h"
 #include "toolkit/startup/program_entry.h"
 #include "toolkit/windows/window.h"
+#include "toolkit/windows/window_class.h"
 
 namespace {
 
@@ -61,8 +62,10 @@ static void OpenFailsMain() {
   if (RegistryLookup(WindowRegistry, 0) != nullptr) {
     ExitProcess(2);
   }
+  char className[32];
+  std::snprintf(className, sizeof className, WINDOW_CLASS_NAME_FORMAT, 0);
   WNDCLASSA info;
-  if (GetClassInfoA(ModuleInstance, "WindowClass_0", &info)) {
+  if (GetClassInfoA(ModuleInstance, className, &info)) {
     ExitProcess(3);
   }
   FileLeaveOpen();

@@ -10,11 +10,25 @@
 #include "tests/windows/window_test_support.h"
 #include "toolkit/core/module_instance.h"
 #include "toolkit/windows/gadget_list.h"
+#include "toolkit/windows/window_class.h"
 #include "toolkit/windows/window_style.h"
 
 namespace {
+// The application's flags: title bar, system menu, centred on the screen.
+const uint32_t APPLICATION_FLAGS = WINDOW_FLAG_SCREEN_CENTERED | WS_CAPTION | WS_SYSMENU;
+static_assert(APPLICATION_FLAGS == 0xC80001, "the application's window flags");
+// The platform marks the last entry of an accelerator table in its flags.
+const BYTE LAST_ACCELERATOR = 0x80;
+
 std::string ClassNameOf(ObjectId number) {
-  return "WindowClass_" + std::to_string(number);
+  char name[32];
+  snprintf(name, sizeof name, WINDOW_CLASS_NAME_FORMAT, number);
+  return name;
+}
+
+bool IsToolkitClass(const char *name) {
+  int32_t number;
+  return sscanf(name, WINDOW_CLASS_NAME_FORMAT, &number) == 1;
 }
 
 bool ClassExists(ObjectId number) {
@@ -29,7 +43,7 @@ RECT OuterRect(HWND window) {
 }
 
 WindowRecord *RecordOf(ObjectId number) {
-  return (WindowRecord *)RegistryLookup(WindowRegistry, number);
+  return static_cast<WindowRecord *>(RegistryLookup(WindowRegistry, number));
 }
 
 std::vector<std::string> hookLog;
@@ -37,22 +51,24 @@ HWND hookWatched;
 std::vector<std::string> destroyedWindows;
 
 LRESULT CALLBACK CreationOrderHook(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HCBT_DESTROYWND && (HWND)wParam == hookWatched) {
+  if (code == HCBT_DESTROYWND && reinterpret_cast<HWND>(wParam) == hookWatched) {
     hookLog.push_back(GetPropA(hookWatched, WINDOW_ID_PROPERTY) == nullptr ? "destroy unnumbered" : "destroy numbered");
   } else if (code == HCBT_CREATEWND) {
     // Only the toolkit's classes: the platform creates helper windows too.
-    const char *name = ((CBT_CREATEWNDA *)lParam)->lpcs->lpszClass;
-    if (!IS_INTRESOURCE(name) && std::string(name).rfind("WindowClass_", 0) == 0)
+    const char *name = reinterpret_cast<CBT_CREATEWNDA *>(lParam)->lpcs->lpszClass;
+    if (!IS_INTRESOURCE(name) && IsToolkitClass(name)) {
       hookLog.push_back(std::string("create ") + name);
+    }
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 LRESULT CALLBACK DestructionHook(int code, WPARAM wParam, LPARAM lParam) {
   char name[64] = "";
-  if (code == HCBT_DESTROYWND && GetClassNameA((HWND)wParam, name, sizeof name) != 0 &&
-      std::string(name).rfind("WindowClass_", 0) == 0)
+  if (code == HCBT_DESTROYWND && GetClassNameA(reinterpret_cast<HWND>(wParam), name, sizeof name) != 0 &&
+      IsToolkitClass(name)) {
     destroyedWindows.push_back(name);
+  }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 } // namespace
@@ -70,7 +86,7 @@ TEST(WindowStyleTest, FlagsBecomeStyleExtendedStyleAndVisibility) {
       {WINDOW_FLAG_SCREEN_CENTERED, WS_CAPTION, 0, true, false},
       {WINDOW_FLAG_WINDOW_CENTERED | WINDOW_FLAG_INVISIBLE, WS_CAPTION, 0, false, false},
       {WS_SYSMENU, WS_SYSMENU, 0, true, false},
-      {0xC80001, WS_CAPTION | WS_SYSMENU, 0, true, false},
+      {APPLICATION_FLAGS, WS_CAPTION | WS_SYSMENU, 0, true, false},
       {WINDOW_FLAG_NO_GADGET_LIST, WS_CAPTION, 0, true, true},
       {WINDOW_FLAG_TOOL, WS_CAPTION, WS_EX_TOOLWINDOW, true, false},
       {WINDOW_FLAG_TOOL | WS_MAXIMIZE | WS_MINIMIZE | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_SYSMENU,
@@ -114,8 +130,9 @@ TEST(WindowStyleTest, PlacementWithoutAnActiveWindow) {
   bool activeWindowSeen = false;
   std::thread([&] {
     activeWindowSeen = GetActiveWindow() != nullptr;
-    for (const Case &c : cases)
+    for (const Case &c : cases) {
       placements.push_back(WindowPlacementCompute(c.x, c.y, 100, 60, c.flags, WindowStyleFromFlags(c.flags)));
+    }
   }).join();
   ASSERT_FALSE(activeWindowSeen);
   for (size_t i = 0; i < placements.size(); ++i) {
@@ -130,13 +147,13 @@ TEST(WindowStyleTest, PlacementWithoutAnActiveWindow) {
 TEST(WindowOpenTest, OpenWindowCarriesNumberClassAcceleratorsAndInnerSize) {
   ScopedWindow window(3, 40, 50, 321, 123, 0, nullptr);
   ASSERT_NE(window.handle(), nullptr);
-  EXPECT_EQ((INT_PTR)GetPropA(window.handle(), WINDOW_ID_PROPERTY), 4);
+  EXPECT_EQ(reinterpret_cast<INT_PTR>(GetPropA(window.handle(), WINDOW_ID_PROPERTY)), 4);
   EXPECT_TRUE(ClassExists(3));
   char className[64];
   GetClassNameA(window.handle(), className, sizeof className);
-  EXPECT_STREQ(className, "WindowClass_3");
-  EXPECT_EQ(GetClassLongPtrA(window.handle(), GCL_STYLE), (ULONG_PTR)CS_DBLCLKS);
-  EXPECT_EQ(GetClassLongPtrA(window.handle(), GCLP_HBRBACKGROUND), (ULONG_PTR)(COLOR_BTNFACE + 1));
+  EXPECT_EQ(className, ClassNameOf(3));
+  EXPECT_EQ(GetClassLongPtrA(window.handle(), GCL_STYLE), static_cast<ULONG_PTR>(CS_DBLCLKS));
+  EXPECT_EQ(GetClassLongPtrA(window.handle(), GCLP_HBRBACKGROUND), static_cast<ULONG_PTR>(COLOR_BTNFACE + 1));
   EXPECT_EQ(GetWindowTextLengthA(window.handle()), 0) << "a null title is the empty title";
   EXPECT_TRUE(IsWindowVisible(window.handle()));
 
@@ -156,10 +173,10 @@ TEST(WindowOpenTest, OpenWindowCarriesNumberClassAcceleratorsAndInnerSize) {
   EXPECT_EQ(record->minimisedOrMaximised, 0);
   ACCEL entries[4] = {};
   ASSERT_EQ(CopyAcceleratorTableA(record->acceleratorTable, entries, 4), 2);
-  EXPECT_EQ(entries[0].fVirt & ~0x80, FVIRTKEY | FNOINVERT);
+  EXPECT_EQ(entries[0].fVirt & ~LAST_ACCELERATOR, FVIRTKEY | FNOINVERT);
   EXPECT_EQ(entries[0].key, VK_TAB);
   EXPECT_EQ(entries[0].cmd, CMD_FOCUS_NEXT);
-  EXPECT_EQ(entries[1].fVirt & ~0x80, FVIRTKEY | FNOINVERT | FSHIFT);
+  EXPECT_EQ(entries[1].fVirt & ~LAST_ACCELERATOR, FVIRTKEY | FNOINVERT | FSHIFT);
   EXPECT_EQ(entries[1].key, VK_TAB);
   EXPECT_EQ(entries[1].cmd, CMD_FOCUS_PREVIOUS);
 }
@@ -199,77 +216,58 @@ TEST(WindowOpenTest, PlatformStylesShowStatesAndMinimisedOrMaximisedFlag) {
   }
 }
 
-TEST(WindowOpenTest, PopupWithoutStyleBitsGetsNoCaption) {
-  // An overlapped window always gets a caption from the platform itself, so a
-  // style without WS_CAPTION is visible only on a popup window.
-  ScopedWindow sysMenuOnly(5, 10, 10, 100, 60, WS_POPUP | WS_SYSMENU);
-  EXPECT_EQ(GetWindowLongPtrA(sysMenuOnly.handle(), GWL_STYLE) & WS_CAPTION, 0);
-  RECT inner;
-  GetClientRect(sysMenuOnly.handle(), &inner);
-  RECT outer = OuterRect(sysMenuOnly.handle());
-  EXPECT_EQ(outer.right - outer.left, inner.right);
-  EXPECT_EQ(outer.bottom - outer.top, inner.bottom);
-}
-
-TEST(WindowOpenTest, ScreenCentringAndCutToScreen) {
-  int32_t screenWidth = GetSystemMetrics(SM_CXSCREEN);
-  int32_t screenHeight = GetSystemMetrics(SM_CYSCREEN);
-  {
-    ScopedWindow window(6, 100, 100, 500, 400, 0xC80001);
+// A popup has no frame, so its inner size is its outer size; an overlapped
+// window gets a caption and keeps the inner size asked for.
+TEST(WindowOpenTest, PlacementOfTheOuterRectangle) {
+  const int32_t sw = GetSystemMetrics(SM_CXSCREEN);
+  const int32_t sh = GetSystemMetrics(SM_CYSCREEN);
+  // The active window while each row opens.
+  ScopedWindow anchor(7, 200, 150, 300, 200, WS_POPUP);
+  const RECT on = OuterRect(anchor.handle());
+  const uint32_t ON_ACTIVE = WINDOW_FLAG_WINDOW_CENTERED | WS_POPUP;
+  enum Where { AT, SCREEN_CENTRED, PLATFORM_PLACED };
+  struct Case {
+    const char *name;
+    int32_t x, y, width, height;
+    uint32_t flags;
+    Where where;
+    RECT outer; // where the row says AT
+  };
+  const Case cases[] = {
+      // A style without WS_CAPTION is visible only on a popup window.
+      {"popup without caption", 10, 10, 100, 60, WS_POPUP | WS_SYSMENU, AT, {10, 10, 110, 70}},
+      {"screen-centred", 100, 100, 500, 400, APPLICATION_FLAGS, SCREEN_CENTRED, {}},
+      // Both centrings: the screen wins; larger than the screen: cut to it.
+      {"cut to the screen", 7, 7, sw * 2, sh * 2, ON_ACTIVE | WINDOW_FLAG_SCREEN_CENTERED, AT, {0, 0, sw, sh}},
+      {"on the active window", 0, 0, 100, 50, ON_ACTIVE, AT, {on.left + 100, on.top + 75, on.left + 200, on.top + 125}},
+      // Larger than the active window near the corner: clamped at 0, not cut.
+      {"clamped at 0", 0, 0, 1000, 800, ON_ACTIVE, AT, {0, 0, 1000, 800}},
+      {"default position replaces both coordinates", WINDOW_POS_DEFAULT, 200, 120, 80, WS_CAPTION, PLATFORM_PLACED, {}},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.name);
+    SetActiveWindow(anchor.handle());
+    ASSERT_EQ(GetActiveWindow(), anchor.handle());
+    ScopedWindow window(8, c.x, c.y, c.width, c.height, c.flags);
+    ASSERT_NE(window.handle(), nullptr);
     RECT outer = OuterRect(window.handle());
-    int32_t width = outer.right - outer.left;
-    int32_t height = outer.bottom - outer.top;
-    EXPECT_EQ(outer.left, (screenWidth - width) / 2);
-    EXPECT_EQ(outer.top, (screenHeight - height) / 2);
     RECT inner;
     GetClientRect(window.handle(), &inner);
-    EXPECT_EQ(inner.right, 500);
-    EXPECT_EQ(inner.bottom, 400);
+    if (c.where == AT) {
+      EXPECT_TRUE(EqualRect(&outer, &c.outer))
+          << outer.left << "," << outer.top << " " << outer.right << "," << outer.bottom;
+    } else if (c.where == SCREEN_CENTRED) {
+      EXPECT_EQ(outer.left, (sw - (outer.right - outer.left)) / 2);
+      EXPECT_EQ(outer.top, (sh - (outer.bottom - outer.top)) / 2);
+    } else {
+      EXPECT_GT(outer.left, WINDOW_POS_DEFAULT + 1000);
+      EXPECT_GE(outer.top, 0);
+    }
+    bool popup = (c.flags & WS_POPUP) != 0;
+    EXPECT_EQ(inner.right, popup ? outer.right - outer.left : c.width);
+    EXPECT_EQ(inner.bottom, popup ? outer.bottom - outer.top : c.height);
+    EXPECT_EQ(GetWindowLongPtrA(window.handle(), GWL_STYLE) & WS_CAPTION, popup ? 0 : WS_CAPTION);
   }
-  {
-    // Both centring flags: the screen wins.
-    ScopedWindow window(6, 7, 7, screenWidth * 2, screenHeight * 2,
-                        WINDOW_FLAG_SCREEN_CENTERED | WINDOW_FLAG_WINDOW_CENTERED | WS_POPUP);
-    RECT outer = OuterRect(window.handle());
-    EXPECT_EQ(outer.left, 0);
-    EXPECT_EQ(outer.top, 0);
-    EXPECT_EQ(outer.right, screenWidth);
-    EXPECT_EQ(outer.bottom, screenHeight);
-  }
-}
-
-TEST(WindowOpenTest, CentringOnTheActiveWindow) {
-  ScopedWindow anchor(7, 200, 150, 300, 200, WS_POPUP);
-  SetActiveWindow(anchor.handle());
-  ASSERT_EQ(GetActiveWindow(), anchor.handle());
-  RECT anchorRect = OuterRect(anchor.handle());
-  {
-    ScopedWindow window(8, 0, 0, 100, 50, WINDOW_FLAG_WINDOW_CENTERED | WS_POPUP);
-    RECT outer = OuterRect(window.handle());
-    EXPECT_EQ(outer.left, anchorRect.left + (300 - 100) / 2);
-    EXPECT_EQ(outer.top, anchorRect.top + (200 - 50) / 2);
-  }
-  SetActiveWindow(anchor.handle());
-  {
-    // Larger than the active window near the corner: clamped at 0, not cut.
-    ScopedWindow window(8, 0, 0, 1000, 800, WINDOW_FLAG_WINDOW_CENTERED | WS_POPUP);
-    RECT outer = OuterRect(window.handle());
-    EXPECT_EQ(outer.left, 0);
-    EXPECT_EQ(outer.top, 0);
-    EXPECT_EQ(outer.right, 1000);
-    EXPECT_EQ(outer.bottom, 800);
-  }
-}
-
-TEST(WindowOpenTest, DefaultPositionReplacesBothCoordinates) {
-  ScopedWindow window(9, WINDOW_POS_DEFAULT, 200, 120, 80, WS_CAPTION);
-  ASSERT_NE(window.handle(), nullptr);
-  RECT outer = OuterRect(window.handle());
-  EXPECT_GT(outer.left, WINDOW_POS_DEFAULT + 1000);
-  EXPECT_GE(outer.top, 0);
-  RECT inner;
-  GetClientRect(window.handle(), &inner);
-  EXPECT_EQ(inner.right, 120);
 }
 
 TEST(WindowOpenTest, ReopeningANumberClosesTheOldWindowFirst) {
@@ -281,7 +279,7 @@ TEST(WindowOpenTest, ReopeningANumberClosesTheOldWindowFirst) {
   HHOOK hook = SetWindowsHookExA(WH_CBT, CreationOrderHook, nullptr, GetCurrentThreadId());
   HWND second = WindowOpen(11, 10, 10, 100, 50, "second", WS_CAPTION);
   UnhookWindowsHookEx(hook);
-  EXPECT_EQ(hookLog, (std::vector<std::string>{"destroy unnumbered", "create WindowClass_11"}));
+  EXPECT_EQ(hookLog, (std::vector<std::string>{"destroy unnumbered", "create " + ClassNameOf(11)}));
   EXPECT_FALSE(IsWindow(hookWatched));
   ASSERT_NE(second, nullptr);
   EXPECT_EQ(RecordOf(11)->window, second);
@@ -324,12 +322,14 @@ TEST(WindowOpenTest, RefusedCreationLeavesTheNumberFree) {
 
 TEST(WindowOpenTest, ShutdownClosesEveryWindowInAscendingOrder) {
   destroyedWindows.clear();
-  for (ObjectId number : {21, 14, 17})
+  for (ObjectId number : {21, 14, 17}) {
     ASSERT_NE(WindowOpen(number, 0, 0, 50, 50, "", WS_CAPTION), nullptr);
+  }
   HHOOK hook = SetWindowsHookExA(WH_CBT, DestructionHook, nullptr, GetCurrentThreadId());
   WindowLibraryShutdown();
   UnhookWindowsHookEx(hook);
-  EXPECT_EQ(destroyedWindows, (std::vector<std::string>{"WindowClass_14", "WindowClass_17", "WindowClass_21"}));
-  for (ObjectId number : {14, 17, 21})
+  EXPECT_EQ(destroyedWindows, (std::vector<std::string>{ClassNameOf(14), ClassNameOf(17), ClassNameOf(21)}));
+  for (ObjectId number : {14, 17, 21}) {
     EXPECT_EQ(RecordOf(number), nullptr);
+  }
 }

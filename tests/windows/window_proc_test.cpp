@@ -57,10 +57,10 @@ const GadgetOps fakeOperations = FakeOperations();
 struct FakeGadget {
   FakeGadget(HWND parent, ObjectId number, INT_PTR property) : number(number) {
     control = RawButtonCreate(parent, number);
-    GadgetRecord *record = (GadgetRecord *)RegistryAllocate(GadgetRegistry, number);
+    GadgetRecord *record = static_cast<GadgetRecord *>(RegistryAllocate(GadgetRegistry, number));
     record->window = control;
     record->operations = &fakeOperations;
-    SetPropA(control, GADGET_ID_PROPERTY, (HANDLE)property);
+    SetPropA(control, GADGET_ID_PROPERTY, reinterpret_cast<HANDLE>(property));
   }
   ~FakeGadget() {
     RegistryRelease(GadgetRegistry, number);
@@ -119,8 +119,8 @@ TEST_F(WindowProcTest, ResultsAndDefaultProcedure) {
   HDC context = GetDC(window());
   for (const Case &c : cases) {
     SCOPED_TRACE(c.name);
-    WPARAM wParam = c.message == WM_ERASEBKGND ? (WPARAM)context : c.wParam;
-    LPARAM lParam = c.message == WM_SETTEXT ? (LPARAM) "changed" : 0;
+    WPARAM wParam = c.message == WM_ERASEBKGND ? reinterpret_cast<WPARAM>(context) : c.wParam;
+    LPARAM lParam = c.message == WM_SETTEXT ? reinterpret_cast<LPARAM>("changed") : 0;
     EXPECT_EQ(SendMessageA(window(), c.message, wParam, lParam), c.result);
     EXPECT_EQ(EventQueueCodes(
                   {EVENT_MOVE_WINDOW, EVENT_SIZE_WINDOW, EVENT_REPAINT, EVENT_CLOSE_WINDOW, EVENT_ACTIVATE_WINDOW}),
@@ -155,7 +155,8 @@ TEST_F(WindowProcTest, MaximiseRestoreMinimiseOrders) {
       ShowWindow(window(), c.command);
     EXPECT_EQ(EventQueueCodes({EVENT_SIZE_WINDOW, EVENT_MINIMIZE_WINDOW, EVENT_MAXIMIZE_WINDOW, EVENT_RESTORE_WINDOW}),
               c.queued);
-    EXPECT_EQ(((WindowRecord *)RegistryLookup(WindowRegistry, 31))->minimisedOrMaximised, c.minimisedOrMaximised);
+    EXPECT_EQ(static_cast<WindowRecord *>(RegistryLookup(WindowRegistry, 31))->minimisedOrMaximised,
+              c.minimisedOrMaximised);
     EventDrain();
   }
 }
@@ -187,7 +188,7 @@ TEST_F(WindowProcTest, ChildWindowAndUnnumberedWindow) {
   for (const Case &c : cases) {
     SCOPED_TRACE(c.message);
     MINMAXINFO limits = {};
-    EXPECT_EQ(WindowEventProc(stranger, c.message, c.wParam, (LPARAM)&limits), c.result);
+    EXPECT_EQ(WindowEventProc(stranger, c.message, c.wParam, reinterpret_cast<LPARAM>(&limits)), c.result);
     EXPECT_EQ(EventWorking().window, -1);
     EXPECT_EQ(EventQueueContents(), c.queued);
     EventDrain();
@@ -222,7 +223,7 @@ TEST_F(WindowProcTest, ToolWindowsMayBeOnePixelNarrow) {
   for (const Case &c : cases) {
     MINMAXINFO limits = {};
     limits.ptMinTrackSize.x = 55;
-    EXPECT_EQ(SendMessageA(c.window, WM_GETMINMAXINFO, 0, (LPARAM)&limits), 0);
+    EXPECT_EQ(SendMessageA(c.window, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits)), 0);
     EXPECT_EQ(limits.ptMinTrackSize.x, c.minimumWidth);
   }
 }
@@ -262,21 +263,22 @@ TEST_F(WindowProcTest, CommandsBecomeGadgetAndMenuEventsOrFocusMoves) {
     parentLog = {};
     parentLog.answer = c.answer;
     int32_t gadgetBefore = EventGadgetId();
-    PostMessageA(window(), WM_COMMAND, c.wParam, (LPARAM)c.control);
+    PostMessageA(window(), WM_COMMAND, c.wParam, reinterpret_cast<LPARAM>(c.control));
     EXPECT_EQ(EventWait(0), c.code);
     EXPECT_EQ(EventGadgetId(), c.gadget == NOTHING ? gadgetBefore : c.gadget);
     EXPECT_EQ(EventSnapshot().EventType, c.eventType);
     EXPECT_EQ(parentLog.calls, c.parentCalls);
     if (c.parentCalls != 0) {
-      EXPECT_EQ(parentLog.gadget, RegistryLookup(GadgetRegistry, (ObjectId)LOWORD(c.wParam)));
+      EXPECT_EQ(parentLog.gadget, RegistryLookup(GadgetRegistry, static_cast<ObjectId>(LOWORD(c.wParam))));
       EXPECT_EQ(parentLog.parent, window());
-      EXPECT_EQ(parentLog.message, (UINT)WM_COMMAND);
+      EXPECT_EQ(parentLog.message, static_cast<UINT>(WM_COMMAND));
     }
     EventDrain();
   }
   // The gadget's answer goes back to the sender; no event is left pending.
   parentLog.answer = 77;
-  EXPECT_EQ(SendMessageA(window(), WM_COMMAND, MAKEWPARAM(33, EN_CHANGE), (LPARAM)consuming.control), 0);
+  EXPECT_EQ(SendMessageA(window(), WM_COMMAND, MAKEWPARAM(33, EN_CHANGE), reinterpret_cast<LPARAM>(consuming.control)),
+            0);
   EXPECT_EQ(EventWorking().pendingCode, 0);
   DestroyWindow(button);
 }
@@ -286,6 +288,7 @@ TEST_F(WindowProcTest, ControlMessagesAreForwardedToTheirGadget) {
   HWND stranger = RawButtonCreate(window(), 0); // identifier 0, no "QX_ID"
   NMHDR header = {gadget.control, 0, NM_CLICK};
   NMHDR strangerHeader = {stranger, 0, NM_CLICK};
+  const LPARAM control = reinterpret_cast<LPARAM>(gadget.control);
   struct Case {
     const char *name;
     UINT message;
@@ -294,15 +297,15 @@ TEST_F(WindowProcTest, ControlMessagesAreForwardedToTheirGadget) {
     int parentCalls;
   };
   const Case cases[] = {
-      {"notify", WM_NOTIFY, 0, (LPARAM)&header, 1},
-      {"notify from a stranger with identifier 0", WM_NOTIFY, 0, (LPARAM)&strangerHeader, 0},
-      {"horizontal scroll", WM_HSCROLL, 0, (LPARAM)gadget.control, 1},
-      {"vertical scroll", WM_VSCROLL, 0, (LPARAM)gadget.control, 1},
-      {"edit colour", WM_CTLCOLOREDIT, 0, (LPARAM)gadget.control, 1},
-      {"list box colour", WM_CTLCOLORLISTBOX, 0, (LPARAM)gadget.control, 1},
-      {"button colour", WM_CTLCOLORBTN, 0, (LPARAM)gadget.control, 1},
-      {"static colour", WM_CTLCOLORSTATIC, 0, (LPARAM)gadget.control, 1},
-      {"stranger's colour", WM_CTLCOLORSTATIC, 0, (LPARAM)stranger, 0},
+      {"notify", WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header), 1},
+      {"notify from a stranger with identifier 0", WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&strangerHeader), 0},
+      {"horizontal scroll", WM_HSCROLL, 0, control, 1},
+      {"vertical scroll", WM_VSCROLL, 0, control, 1},
+      {"edit colour", WM_CTLCOLOREDIT, 0, control, 1},
+      {"list box colour", WM_CTLCOLORLISTBOX, 0, control, 1},
+      {"button colour", WM_CTLCOLORBTN, 0, control, 1},
+      {"static colour", WM_CTLCOLORSTATIC, 0, control, 1},
+      {"stranger's colour", WM_CTLCOLORSTATIC, 0, reinterpret_cast<LPARAM>(stranger), 0},
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.name);

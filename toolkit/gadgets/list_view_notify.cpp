@@ -15,10 +15,15 @@ void ListViewCheckDeselect(HWND control) {
   GadgetPostEvent(control, GADGET_EVENT_CHANGE);
 }
 
-static void ListViewItemChanged(HWND control, const NMLISTVIEW *change) {
+static void ListViewItemChanged(GadgetRecord *gadget, const NMLISTVIEW *change) {
+  HWND control = gadget->window;
   if (change->uNewState & LVIS_SELECTED) {
     SetPropA(control, LIST_VIEW_LAST_SELECTED_PROPERTY, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(change->iItem)));
-    GadgetPostEvent(control, GADGET_EVENT_CHANGE);
+    if (gadget->typeData[LISTVIEW_FLAGS] & LISTVIEW_RECORD_CHANGES_HELD) {
+      gadget->typeData[LISTVIEW_FLAGS] |= LISTVIEW_RECORD_CHANGE_MISSED;
+    } else {
+      GadgetPostEvent(control, GADGET_EVENT_CHANGE);
+    }
     return;
   }
   UINT oldImage = (change->uOldState & LVIS_STATEIMAGEMASK) >> 12;
@@ -99,7 +104,7 @@ LRESULT ListViewNotify(GadgetRecord *gadget, HWND, UINT message, WPARAM, LPARAM 
     GadgetPostEvent(control, GADGET_EVENT_RIGHT_DOUBLE_CLICK);
     return 0;
   case LVN_ITEMCHANGED:
-    ListViewItemChanged(control, reinterpret_cast<const NMLISTVIEW *>(lParam));
+    ListViewItemChanged(gadget, reinterpret_cast<const NMLISTVIEW *>(lParam));
     return 0;
   case LVN_BEGINDRAG:
     GadgetPostEvent(control, GADGET_EVENT_DRAG_START);

@@ -1,16 +1,18 @@
 // Ctrl+C and Ctrl+A in a list: the selected rows copied out as text, and
 // every row selected as one change.
 //
-// The copy is a TAB between columns and CR LF after each row, as code page
-// 1252 bytes (CF_TEXT) and as UTF-16 (CF_UNICODETEXT). The control keeps the
-// texts, not the gadget, so each cell is read from the control straight into
-// the clipboard's block, one message a cell and no copy in between. The
-// texts' length is only known once they are read, so that block grows by
-// doubling and is cut to size at the end; the wide block is then sized once,
-// since code page 1252 gives one UTF-16 unit a byte. A block that cannot grow
-// ends the copy with the clipboard as it was, and the list reports
-// GADGET_EVENT_COPY_FAILED: the text is never cut short. Fields are copied
-// as they are, a TAB or line break inside one included.
+// The copy is a TAB between columns and CR LF after each row, as UTF-16
+// (CF_UNICODETEXT) and as the same text in the ANSI code page (CF_TEXT), in
+// which the list was given its texts. The control keeps the texts, not the
+// gadget, so each cell is read from the control in the control's own UTF-16
+// straight into the clipboard's block, calling the control's procedure
+// directly: the message path around it, and a conversion per cell, would
+// cost more than the reading itself. The texts' length is only known once
+// they are read, so that block grows by doubling and is cut to size at the
+// end; the ANSI block is then sized once, from the converted length. A block
+// that cannot grow ends the copy with the clipboard as it was, and the list
+// reports GADGET_EVENT_COPY_FAILED: the text is never cut short. Fields are
+// copied as they are, a TAB or line break inside one included.
 //
 // Selecting every row takes one message (row -1) with the list's redraw held
 // until the next message is fetched. The control reports each row's change,
@@ -21,55 +23,65 @@
 #include "toolkit/gadgets/list_view.h"
 #include "toolkit/gadgets/list_view_internal.h"
 
-enum : UINT { LISTVIEW_COPY_CODE_PAGE = 1252 };
-static const SIZE_T LISTVIEW_COPY_FIRST_SIZE = 64 * 1024;
+static const SIZE_T LISTVIEW_COPY_FIRST_UNITS = 64 * 1024;
 // Another program may hold the clipboard for a moment (a clipboard viewer
 // reading the last copy).
 static const int LISTVIEW_CLIPBOARD_TRIES = 50;
 static const DWORD LISTVIEW_CLIPBOARD_PAUSE_MS = 10;
 
-// The CF_TEXT block being filled, locked while it is.
+// The CF_UNICODETEXT block being filled, locked while it is.
 struct ListCopyText {
   HGLOBAL block;
-  char *bytes;
-  SIZE_T size; // bytes written, without the closing NUL
+  WCHAR *units;
+  SIZE_T size; // units written, without the closing NUL
   SIZE_T capacity;
+  SIZE_T rowsDone;
+  SIZE_T rowsTotal; // the selected rows
 };
 
-// Room for more bytes after those written; false when memory runs out.
+// Room for more units after those written; false when memory runs out. The
+// block grows to the size projected from the rows read so far, so that rows
+// of one kind need a single growth, and at least to twice its size.
 static bool ListCopyReserve(ListCopyText *text, SIZE_T more) {
-  SIZE_T capacity = text->capacity;
-  while (capacity - text->size < more) {
-    if (capacity > SIZE_MAX / 2) {
-      return false;
-    }
-    capacity *= 2;
-  }
-  if (capacity == text->capacity) {
+  if (text->capacity - text->size >= more) {
     return true;
   }
+  const SIZE_T limit = SIZE_MAX / sizeof(WCHAR) / 4;
+  SIZE_T perRow = text->rowsDone ? text->size / text->rowsDone + 1 : 0;
+  SIZE_T rowsLeft = text->rowsTotal > text->rowsDone ? text->rowsTotal - text->rowsDone : 0;
+  SIZE_T capacity = text->capacity * 2;
+  if (perRow && perRow <= limit / (rowsLeft + 1) && text->size + perRow * (rowsLeft + 1) > capacity) {
+    capacity = text->size + perRow * (rowsLeft + 1);
+  }
+  if (capacity > limit || more > limit) {
+    return false;
+  }
+  capacity += more;
   GlobalUnlock(text->block);
-  HGLOBAL grown = GlobalReAlloc(text->block, capacity, GMEM_MOVEABLE);
+  HGLOBAL grown = GlobalReAlloc(text->block, capacity * sizeof(WCHAR), GMEM_MOVEABLE);
   if (grown) {
     text->block = grown;
     text->capacity = capacity;
   }
-  text->bytes = static_cast<char *>(GlobalLock(text->block));
+  text->units = static_cast<WCHAR *>(GlobalLock(text->block));
   return grown != nullptr;
 }
 
 // Appends one cell's text with room for the TAB or CR LF and the NUL behind
 // it. The cell buffer grows while the control fills it whole, so a text
 // longer than the list's longest known one is not cut either.
-static bool ListCopyCell(HWND control, int32_t row, int32_t column, SIZE_T *cellSize, ListCopyText *text) {
+static bool ListCopyCell(WNDPROC proc, HWND control, int32_t row, int32_t column, SIZE_T *cellSize,
+                         ListCopyText *text) {
   for (;;) {
     if (*cellSize > INT_MAX || !ListCopyReserve(text, *cellSize + 2)) {
       return false;
     }
-    LVITEMA item = ListViewTextItem(row, column, text->bytes + text->size);
+    LVITEMW item = {};
+    item.iSubItem = column;
+    item.pszText = text->units + text->size;
     item.cchTextMax = static_cast<int>(*cellSize);
-    item.pszText[0] = '\0';
-    SIZE_T length = static_cast<SIZE_T>(SendMessageA(control, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item)));
+    item.pszText[0] = L'\0';
+    SIZE_T length = static_cast<SIZE_T>(proc(control, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item)));
     if (length + 1 < *cellSize) {
       text->size += length;
       return true;
@@ -79,29 +91,34 @@ static bool ListCopyCell(HWND control, int32_t row, int32_t column, SIZE_T *cell
 }
 
 static bool ListCopyRows(HWND control, int32_t columns, SIZE_T cellSize, ListCopyText *text) {
-  for (int32_t row = -1;
-       (row = static_cast<int32_t>(SendMessageA(control, LVM_GETNEXTITEM, row, LVNI_SELECTED))) != -1;) {
+  // A Unicode class's procedure, asked for as such, is the control's own.
+  WNDPROC proc = reinterpret_cast<WNDPROC>(GetClassLongPtrW(control, GCLP_WNDPROC));
+  for (int32_t row = -1; (row = static_cast<int32_t>(proc(control, LVM_GETNEXTITEM, row, LVNI_SELECTED))) != -1;) {
     for (int32_t column = 0; column < columns; column++) {
-      if (!ListCopyCell(control, row, column, &cellSize, text)) {
+      if (!ListCopyCell(proc, control, row, column, &cellSize, text)) {
         return false;
       }
-      text->bytes[text->size++] = column + 1 < columns ? '\t' : '\r';
+      text->units[text->size++] = column + 1 < columns ? L'\t' : L'\r';
     }
-    text->bytes[text->size++] = '\n';
+    text->units[text->size++] = L'\n';
+    text->rowsDone++;
   }
-  text->bytes[text->size] = '\0';
+  text->units[text->size] = L'\0';
   return true;
 }
 
-// The selected rows as CF_TEXT, cut to size; null when memory runs out.
-static HGLOBAL ListCopyBytes(GadgetRecord *gadget, int32_t columns) {
+// The selected rows as CF_UNICODETEXT, cut to size; null when memory runs out.
+static HGLOBAL ListCopyWide(GadgetRecord *gadget, int32_t columns) {
   ListCopyText text = {};
-  text.capacity = LISTVIEW_COPY_FIRST_SIZE;
-  text.block = GlobalAlloc(GMEM_MOVEABLE, text.capacity);
+  text.capacity = LISTVIEW_COPY_FIRST_UNITS;
+  text.block = GlobalAlloc(GMEM_MOVEABLE, text.capacity * sizeof(WCHAR));
   if (!text.block) {
     return nullptr;
   }
-  text.bytes = static_cast<char *>(GlobalLock(text.block));
+  text.units = static_cast<WCHAR *>(GlobalLock(text.block));
+  text.rowsTotal = static_cast<SIZE_T>(SendMessageA(gadget->window, LVM_GETSELECTEDCOUNT, 0, 0));
+  // The longest text in bytes is as long in units: the list's code page
+  // gives one unit a byte.
   SIZE_T cellSize = static_cast<SIZE_T>(gadget->typeData[LISTVIEW_LONGEST_TEXT]) + 1;
   bool whole = ListCopyRows(gadget->window, columns, cellSize, &text);
   GlobalUnlock(text.block);
@@ -109,21 +126,29 @@ static HGLOBAL ListCopyBytes(GadgetRecord *gadget, int32_t columns) {
     GlobalFree(text.block);
     return nullptr;
   }
-  HGLOBAL fitted = GlobalReAlloc(text.block, text.size + 1, GMEM_MOVEABLE);
+  HGLOBAL fitted = GlobalReAlloc(text.block, (text.size + 1) * sizeof(WCHAR), GMEM_MOVEABLE);
   return fitted ? fitted : text.block;
 }
 
-// The same text as CF_UNICODETEXT; null when memory runs out.
-static HGLOBAL ListCopyWide(HGLOBAL bytesBlock) {
-  const char *bytes = static_cast<const char *>(GlobalLock(bytesBlock));
-  SIZE_T units = lstrlenA(bytes) + SIZE_T(1);
-  HGLOBAL block = units <= INT_MAX ? GlobalAlloc(GMEM_MOVEABLE, units * sizeof(WCHAR)) : nullptr;
+// The same text as CF_TEXT; null when memory runs out.
+static HGLOBAL ListCopyBytes(HGLOBAL wideBlock) {
+  const WCHAR *wide = static_cast<const WCHAR *>(GlobalLock(wideBlock));
+  SIZE_T units = GlobalSize(wideBlock) / sizeof(WCHAR);
+  // A code page of single bytes needs no counting pass over the text.
+  CPINFO codePage = {};
+  bool singleBytes = GetCPInfo(CP_ACP, &codePage) && codePage.MaxCharSize == 1;
+  int size = 0;
+  if (units <= INT_MAX) {
+    size = singleBytes ? static_cast<int>(units)
+                       : WideCharToMultiByte(CP_ACP, 0, wide, static_cast<int>(units), nullptr, 0, nullptr, nullptr);
+  }
+  HGLOBAL block = size > 0 ? GlobalAlloc(GMEM_MOVEABLE, static_cast<SIZE_T>(size)) : nullptr;
   if (block) {
-    WCHAR *wide = static_cast<WCHAR *>(GlobalLock(block));
-    MultiByteToWideChar(LISTVIEW_COPY_CODE_PAGE, 0, bytes, static_cast<int>(units), wide, static_cast<int>(units));
+    char *bytes = static_cast<char *>(GlobalLock(block));
+    WideCharToMultiByte(CP_ACP, 0, wide, static_cast<int>(units), bytes, size, nullptr, nullptr);
     GlobalUnlock(block);
   }
-  GlobalUnlock(bytesBlock);
+  GlobalUnlock(wideBlock);
   return block;
 }
 
@@ -141,12 +166,12 @@ static bool ListCopyPublish(HWND owner, HGLOBAL bytes, HGLOBAL wide) {
     return true; // held by another program: nothing to report as memory
   }
   EmptyClipboard();
-  bool placed = SetClipboardData(CF_TEXT, bytes) != nullptr;
+  bool placed = SetClipboardData(CF_UNICODETEXT, wide) != nullptr;
   if (!placed) {
-    GlobalFree(bytes);
-  }
-  if (!placed || !SetClipboardData(CF_UNICODETEXT, wide)) {
     GlobalFree(wide);
+  }
+  if (!placed || !SetClipboardData(CF_TEXT, bytes)) {
+    GlobalFree(bytes);
     EmptyClipboard();
     placed = false;
   }
@@ -161,11 +186,11 @@ static bool ListViewCopySelected(GadgetRecord *gadget) {
   if (columns == 0 || ListViewFirstSelected(control) == -1) {
     return true;
   }
-  HGLOBAL bytes = ListCopyBytes(gadget, columns);
-  HGLOBAL wide = bytes ? ListCopyWide(bytes) : nullptr;
-  if (!wide) {
-    if (bytes) {
-      GlobalFree(bytes);
+  HGLOBAL wide = ListCopyWide(gadget, columns);
+  HGLOBAL bytes = wide ? ListCopyBytes(wide) : nullptr;
+  if (!bytes) {
+    if (wide) {
+      GlobalFree(wide);
     }
     return false;
   }

@@ -15,13 +15,7 @@ enum : uint32_t {
 
 // Type words of a list view's GadgetRecord.
 enum { LISTVIEW_LONGEST_TEXT = 0, LISTVIEW_ROW_IMAGES = 1, LISTVIEW_LINE_COLOR = 2, LISTVIEW_FLAGS = 3 };
-enum : int32_t {
-  LISTVIEW_RECORD_GRIDLINES = 4,
-  // While every row is selected at once: selection changes are counted, not
-  // posted one by one.
-  LISTVIEW_RECORD_CHANGES_HELD = 8,
-  LISTVIEW_RECORD_CHANGE_MISSED = 16,
-};
+enum : int32_t { LISTVIEW_RECORD_GRIDLINES = 4 };
 
 extern COLORREF ListViewDefaultTextColor;
 extern COLORREF ListViewDefaultBackColor;

@@ -15,15 +15,10 @@ void ListViewCheckDeselect(HWND control) {
   GadgetPostEvent(control, GADGET_EVENT_CHANGE);
 }
 
-static void ListViewItemChanged(GadgetRecord *gadget, const NMLISTVIEW *change) {
-  HWND control = gadget->window;
+static void ListViewItemChanged(HWND control, const NMLISTVIEW *change) {
   if (change->uNewState & LVIS_SELECTED) {
     SetPropA(control, LIST_VIEW_LAST_SELECTED_PROPERTY, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(change->iItem)));
-    if (gadget->typeData[LISTVIEW_FLAGS] & LISTVIEW_RECORD_CHANGES_HELD) {
-      gadget->typeData[LISTVIEW_FLAGS] |= LISTVIEW_RECORD_CHANGE_MISSED;
-    } else {
-      GadgetPostEvent(control, GADGET_EVENT_CHANGE);
-    }
+    GadgetPostEvent(control, GADGET_EVENT_CHANGE);
     return;
   }
   UINT oldImage = (change->uOldState & LVIS_STATEIMAGEMASK) >> 12;
@@ -104,7 +99,7 @@ LRESULT ListViewNotify(GadgetRecord *gadget, HWND, UINT message, WPARAM, LPARAM 
     GadgetPostEvent(control, GADGET_EVENT_RIGHT_DOUBLE_CLICK);
     return 0;
   case LVN_ITEMCHANGED:
-    ListViewItemChanged(gadget, reinterpret_cast<const NMLISTVIEW *>(lParam));
+    ListViewItemChanged(control, reinterpret_cast<const NMLISTVIEW *>(lParam));
     return 0;
   case LVN_BEGINDRAG:
     GadgetPostEvent(control, GADGET_EVENT_DRAG_START);

@@ -469,6 +469,7 @@ ClipboardText CopyIn(const RemoteViewer *viewer, HWND control, DWORD timeoutMs) 
 // Ctrl+A in the list, waited for until the list shows every row selected.
 bool SelectAllIn(const RemoteViewer *viewer, HWND list, DWORD timeoutMs) {
   if (!RemoteKeyPress(viewer, list, 'A', true)) {
+    ADD_FAILURE() << "no key press: foreground " << GetForegroundWindow() << ", viewer " << viewer->window;
     return false;
   }
   for (DWORD waited = 0; waited < timeoutMs; waited += 10) {

@@ -92,10 +92,22 @@ static bool ListCopyCell(WNDPROC proc, HWND control, int32_t row, int32_t column
   }
 }
 
+// The next selected row after row, or -1. With every row of the list
+// selected (rowCount), the control need not be asked: a fifth of the calls
+// of a four-column copy.
+static int32_t ListCopyNextRow(WNDPROC proc, HWND control, int32_t row, int32_t rowCount) {
+  if (rowCount > 0) {
+    return row + 1 < rowCount ? row + 1 : -1;
+  }
+  return static_cast<int32_t>(proc(control, LVM_GETNEXTITEM, row, LVNI_SELECTED));
+}
+
 static bool ListCopyRows(HWND control, int32_t columns, SIZE_T cellSize, ListCopyText *text) {
   // A Unicode class's procedure, asked for as such, is the control's own.
   WNDPROC proc = reinterpret_cast<WNDPROC>(GetClassLongPtrW(control, GCLP_WNDPROC));
-  for (int32_t row = -1; (row = static_cast<int32_t>(proc(control, LVM_GETNEXTITEM, row, LVNI_SELECTED))) != -1;) {
+  int32_t rowCount = ListViewRowCount(control);
+  int32_t every = text->rowsTotal == static_cast<SIZE_T>(rowCount) ? rowCount : 0;
+  for (int32_t row = -1; (row = ListCopyNextRow(proc, control, row, every)) != -1;) {
     for (int32_t column = 0; column < columns; column++) {
       if (!ListCopyCell(proc, control, row, column, &cellSize, text)) {
         return false;

@@ -12,6 +12,7 @@
 
 static const DWORD REMOTE_POLL_MS = 10;
 static const DWORD REMOTE_SEND_TIMEOUT_MS = 20000;
+static const DWORD REMOTE_FOREGROUND_MS = 5000;
 static const int REMOTE_FILE_NAME_BOX = 0x47C;
 static const int32_t REMOTE_TEXT_CAPACITY = 4096;
 
@@ -388,17 +389,33 @@ static void RemoteKeyInput(std::vector<INPUT> *inputs, WORD key, bool up) {
   inputs->push_back(input);
 }
 
-int32_t RemoteKeyPress(const RemoteViewer *viewer, HWND control, WORD key, bool withControl) {
-  SetForegroundWindow(viewer->window);
-  // The focus of another thread is set with its input joined to this one's
-  // for a moment; a click would change a list's selection.
+// The focus of another thread is set with its input joined to this one's
+// for a moment; a click would change a list's selection.
+static bool RemoteFocusSet(HWND control) {
   DWORD self = GetCurrentThreadId();
   DWORD target = GetWindowThreadProcessId(control, nullptr);
   AttachThreadInput(self, target, TRUE);
   SetFocus(control);
   bool focused = GetFocus() == control;
   AttachThreadInput(self, target, FALSE);
-  if (!focused || GetForegroundWindow() != viewer->window) {
+  return focused;
+}
+
+// The viewer's thread takes the activation in its own time, for instance
+// while a message box of it is still going, so both are tried until they hold.
+static int32_t RemoteViewerFocus(const RemoteViewer *viewer, HWND control) {
+  for (DWORD waited = 0; waited < REMOTE_FOREGROUND_MS; waited += REMOTE_POLL_MS) {
+    SetForegroundWindow(viewer->window);
+    if (GetForegroundWindow() == viewer->window && RemoteFocusSet(control) && GetForegroundWindow() == viewer->window) {
+      return 1;
+    }
+    Sleep(REMOTE_POLL_MS);
+  }
+  return 0;
+}
+
+int32_t RemoteKeyPress(const RemoteViewer *viewer, HWND control, WORD key, bool withControl) {
+  if (!RemoteViewerFocus(viewer, control)) {
     return 0;
   }
   std::vector<INPUT> inputs;

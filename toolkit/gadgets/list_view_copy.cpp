@@ -131,8 +131,8 @@ static HGLOBAL ListCopyWide(GadgetRecord *gadget, int32_t columns) {
   }
   text.units = static_cast<WCHAR *>(GlobalLock(text.block));
   text.rowsTotal = static_cast<SIZE_T>(SendMessageA(gadget->window, LVM_GETSELECTEDCOUNT, 0, 0));
-  // The longest text in bytes is as long in units: the list's code page
-  // gives one unit a byte.
+  // A text has at most as many units as bytes: the longest text the list
+  // was given sizes the first cell buffer.
   SIZE_T cellSize = static_cast<SIZE_T>(gadget->typeData[LISTVIEW_LONGEST_TEXT]) + 1;
   bool whole = ListCopyRows(gadget->window, columns, cellSize, &text);
   GlobalUnlock(text.block);

@@ -9,6 +9,7 @@
 #include "app/storage_message.h"
 #include "app/viewer_list.h"
 #include "app/viewer_numbers.h"
+#include "toolkit/gadgets/gadget.h"
 #include "toolkit/gadgets/simple_gadgets.h"
 #include "toolkit/requesters/requester_calls.h"
 #include "toolkit/startup/program_entry.h"
@@ -98,6 +99,9 @@ static void ApplicationMain() {
     // Checked on its own after the Start action, with a fresh gadget number.
     if (LastEvent == EVENT_GADGET && EventGadgetId() == GADGET_END) {
       QuitRequested = 1;
+    }
+    if (LastEvent == EVENT_GADGET && EventGadgetId() == GADGET_LIST && EventGadgetType() == GADGET_EVENT_COPY_FAILED) {
+      ShowMessage("Fehler !", "Zu wenig Speicher !", 0);
     }
   } while (LastEvent != EVENT_CLOSE_WINDOW && QuitRequested != 1);
   // The window and its gadgets are left to the toolkit's shutdown.

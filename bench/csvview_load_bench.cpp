@@ -2,6 +2,7 @@
 // cheapest way the list-view control can take the same rows, in one run.
 //
 //   csvview_load_bench <csvview.exe> [rows]        (rows default 1000000)
+//   csvview_load_bench <csvview.exe> copy [rows]   (bench/csvview_copy_bench.h)
 // Viewer: a generated four-field file is chosen in the viewer's file dialog;
 // the time runs from the dialog's Open press to the viewer's count message,
 // so it covers closing the dialog, emptying the (empty) list, reading and
@@ -20,6 +21,7 @@
 #include <commctrl.h>
 
 #include "app/viewer_numbers.h"
+#include "bench/csvview_copy_bench.h"
 #include "bench/generated_csv.h"
 #include "bench/raw_viewer_list.h"
 #include "tools/driver/remote_viewer.h"
@@ -104,18 +106,24 @@ double BenchViewer(const std::string &exePath, const std::string &csvPath, int32
 
 int main(int argc, char **argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: %s <csvview.exe> [rows]\n", argv[0]);
+    std::fprintf(stderr, "usage: %s <csvview.exe> [copy] [rows]\n", argv[0]);
     return 2;
   }
   std::string exePath = RemotePathFromArgument(argv[1]);
   std::string csvPath = GeneratedCsvTempPath("csvview-load-bench.csv");
-  int32_t rows = argc > 2 ? std::atoi(argv[2]) : 1000000;
+  bool copy = argc > 2 && std::string(argv[2]) == "copy";
+  int32_t rows = argc > 2 + copy ? std::atoi(argv[2 + copy]) : 1000000;
   if (rows <= 0 || !GeneratedCsvWrite(csvPath, rows)) {
     std::fprintf(stderr, "cannot write %s\n", csvPath.c_str());
     return 1;
   }
   std::printf("rows: %ld, file: %s\n", static_cast<long>(rows), csvPath.c_str());
   std::fflush(stdout);
+  if (copy) {
+    int result = CsvviewCopyBench(exePath, csvPath, rows);
+    DeleteFileA(csvPath.c_str());
+    ExitProcess(static_cast<UINT>(result));
+  }
   double baseline = BenchBaseline(rows);
   std::printf("baseline, raw list-view appends with redraw off: %.3f s (%.2f us a row)\n", baseline,
               baseline * 1e6 / rows);

@@ -613,6 +613,133 @@ TEST_F(ViewerTest, TwoHundredLoadsKeepResourcesFlat) {
   ExpectEndsWithExitCodeZero();
 }
 
+// The text Ctrl+C puts on the clipboard, in both forms; "(none)" when the
+// clipboard cannot be read.
+struct ClipboardText {
+  std::string bytes;
+  std::wstring wide;
+  bool operator==(const ClipboardText &other) const { return bytes == other.bytes && wide == other.wide; }
+};
+
+std::ostream &operator<<(std::ostream &out, const ClipboardText &text) {
+  return out << testing::PrintToString(text.bytes) << " / " << testing::PrintToString(text.wide);
+}
+
+// Code page 1252 bytes as UTF-16, for texts whose bytes above 127 are
+// letters of Latin-1 (where the two agree).
+ClipboardText Latin1Text(const std::string &bytes) {
+  ClipboardText text = {bytes, std::wstring()};
+  for (char c : bytes) {
+    text.wide += static_cast<wchar_t>(static_cast<unsigned char>(c));
+  }
+  return text;
+}
+
+ClipboardText ClipboardNow() {
+  ClipboardText text = {"(none)", L"(none)"};
+  RemoteClipboardRead(&text.bytes, &text.wide);
+  return text;
+}
+
+// Ctrl+C pressed in a gadget, and the clipboard once the viewer has set it.
+ClipboardText CopyIn(const RemoteViewer *viewer, HWND control, DWORD timeoutMs) {
+  DWORD sequence = GetClipboardSequenceNumber();
+  if (!RemoteKeyPress(viewer, control, 'C', true) || !RemoteClipboardWaitChange(sequence, timeoutMs)) {
+    return ClipboardText{"(no copy)", L"(no copy)"};
+  }
+  return ClipboardNow();
+}
+
+// Ctrl+A in the list, waited for until the list shows every row selected.
+bool SelectAllIn(const RemoteViewer *viewer, HWND list, DWORD timeoutMs) {
+  if (!RemoteKeyPress(viewer, list, 'A', true)) {
+    ADD_FAILURE() << "no key press: foreground " << GetForegroundWindow() << ", viewer " << viewer->window;
+    return false;
+  }
+  for (DWORD waited = 0; waited < timeoutMs; waited += 10) {
+    if (SendMessageA(list, LVM_GETSELECTEDCOUNT, 0, 0) == RemoteListCount(list)) {
+      return true;
+    }
+    Sleep(10);
+  }
+  return false;
+}
+
+const char SAMPLE_ROWS_2_AND_3[] = "Hamburg\tHamburg\t1892122\t755\r\n"
+                                   "M\xFCnchen\tBayern\t1512491\t311\r\n";
+
+// Ctrl+C copies the list's selected rows, a TAB between columns and CR LF
+// after each row, as code page 1252 bytes and as UTF-16. With no row
+// selected it leaves the clipboard alone; in the separator field it still
+// copies the field's text.
+TEST_F(ViewerTest, CtrlCCopiesTheSelectedRows) {
+  HWND list = Gadget(GADGET_LIST);
+  ASSERT_EQ(LoadMessage(RemotePathFromArgument(CSVVIEW_SAMPLE_PATH).c_str()), "Anzahl Zeilen: 41 Zeilen gelesen !");
+  ASSERT_TRUE(RemoteClipboardPut("vorher"));
+  DWORD sequence = GetClipboardSequenceNumber();
+  ASSERT_TRUE(RemoteKeyPress(&viewer, list, 'C', true)) << "the viewer cannot be given real key presses";
+  // Keys are handled in turn: once Ctrl+A has selected the rows, Ctrl+C has
+  // been handled.
+  ASSERT_TRUE(SelectAllIn(&viewer, list, WAIT_MS));
+  EXPECT_EQ(GetClipboardSequenceNumber(), sequence);
+  EXPECT_EQ(ClipboardNow(), Latin1Text("vorher"));
+
+  RemoteListSelect(&viewer, list, -1, false);
+  RemoteListSelect(&viewer, list, 3, true);
+  RemoteListSelect(&viewer, list, 2, true);
+  EXPECT_EQ(CopyIn(&viewer, list, WAIT_MS), Latin1Text(SAMPLE_ROWS_2_AND_3));
+
+  HWND field = Gadget(GADGET_SEPARATOR_FIELD);
+  RemoteSetText(field, ";\xE4");
+  SendMessageA(field, EM_SETSEL, 0, -1);
+  EXPECT_EQ(CopyIn(&viewer, field, WAIT_MS), Latin1Text(";\xE4"));
+  EXPECT_EQ(RemoteWindowText(field), ";\xE4");
+}
+
+// Ctrl+A selects every row, and Ctrl+C then copies them all, whole.
+TEST_F(ViewerTest, CtrlAThenCtrlCCopiesEveryRow) {
+  const int32_t rows = 100000;
+  TempFile big(".csv", ManyRows(rows));
+  ASSERT_EQ(Load(big), std::to_string(rows) + " Zeilen gelesen !");
+  HWND list = Gadget(GADGET_LIST);
+  ASSERT_TRUE(SelectAllIn(&viewer, list, 10 * WAIT_MS));
+  std::string expected;
+  for (int32_t row = 0; row < rows; row++) {
+    expected += std::to_string(row) + "\tWert " + std::to_string(row % 97) + "\t12.5\tM\xFCnchen\r\n";
+  }
+  EXPECT_EQ(CopyIn(&viewer, list, 10 * WAIT_MS), Latin1Text(expected));
+}
+
+// A copy that finds too little memory says so and leaves the clipboard as it
+// was: a part of the rows would pass for all of them.
+TEST_F(ViewerTest, CopyOutOfMemorySaysSoAndLeavesTheClipboard) {
+  if (sizeof(void *) > 4) {
+    GTEST_SKIP() << "the address space of a 64-bit viewer is too large to fill";
+  }
+  // 10 MB of text, more than the largest free piece left below.
+  std::string bytes;
+  for (int32_t row = 0; row < 10000; row++) {
+    bytes += std::string(1000, 'x') + std::to_string(row) + ",a\r\n";
+  }
+  TempFile longRows(".csv", bytes);
+  ASSERT_EQ(Load(longRows), "10000 Zeilen gelesen !");
+  HWND list = Gadget(GADGET_LIST);
+  ASSERT_TRUE(SelectAllIn(&viewer, list, WAIT_MS));
+  ASSERT_TRUE(RemoteClipboardPut("vorher"));
+  std::string message;
+  {
+    AddressSpaceFill fill(viewer.process.hProcess, SIZE_T(2) << 20, 8);
+    ASSERT_TRUE(RemoteKeyPress(&viewer, list, 'C', true));
+    HWND box = RemoteViewerWaitDialog(&viewer, REMOTE_DIALOG_MESSAGE, WAIT_MS);
+    ASSERT_NE(box, nullptr) << RemoteViewerDescribeWindows(&viewer);
+    message = RemoteWindowText(box) + ": " + RemoteMessageText(box);
+    RemoteMessageConfirm(box);
+    ASSERT_TRUE(RemoteViewerWaitDialogGone(&viewer, REMOTE_DIALOG_MESSAGE, WAIT_MS));
+  }
+  EXPECT_EQ(message, "Fehler !: Zu wenig Speicher !");
+  EXPECT_EQ(ClipboardNow(), Latin1Text("vorher"));
+}
+
 } // namespace
 
 int main(int argc, char **argv) {

@@ -1,6 +1,8 @@
 #include "tests/gadgets/list_view_test_support.h"
 
+#include "tests/windows/window_input_support.h"
 #include "toolkit/gadgets/list_view_internal.h"
+#include "tools/driver/remote_viewer.h"
 
 namespace {
 
@@ -134,4 +136,32 @@ TEST_F(ListViewTest, HeldListDestroyedBeforeMessagesFlow) {
   GadgetFree(0);
   EXPECT_FALSE(ListViewRedrawHeld(list));
   EventWait(0);
+}
+
+// Ctrl+A selects every row as one change, not one a row. Ctrl+C then copies
+// the fields as they are: a TAB inside one, and a text given to the control
+// behind the list's back, longer than any the list knows of.
+TEST_F(ListViewTest, SelectAllIsOneChangeAndCopyTakesFieldsAsTheyAre) {
+  for (const char *text : {"a\tb\nc", "d\n\ne", "f"})
+    GadgetItemAdd(0, -1, text);
+  std::string longText(300, 'x');
+  LVITEMA item = {};
+  item.iSubItem = 3;
+  item.pszText = &longText[0];
+  SendMessageA(list, LVM_SETITEMTEXTA, 2, reinterpret_cast<LPARAM>(&item));
+  TestWindowActivate(window);
+  SetFocus(list);
+  EventDrain();
+
+  std::vector<DrainedEvent> events;
+  KeyPress(window, 'A', false, true, &events);
+  EXPECT_EQ(EventsOnly(events, {EVENT_GADGET}), (std::vector<DrainedEvent>{GadgetEvent(0, GADGET_EVENT_CHANGE)}));
+  EXPECT_EQ(SendMessageA(list, LVM_GETSELECTEDCOUNT, 0, 0), 3);
+
+  KeyPress(window, 'C', false, true);
+  std::string bytes;
+  std::wstring wide;
+  ASSERT_TRUE(RemoteClipboardRead(&bytes, &wide));
+  EXPECT_EQ(bytes, "a\tb\tc\t\t\r\nd\t\te\t\r\nf\t\t\t" + longText + "\r\n");
+  EXPECT_EQ(wide, std::wstring(bytes.begin(), bytes.end()));
 }

@@ -31,8 +31,15 @@ inline void KeyInputAdd(std::vector<INPUT> &inputs, WORD key, bool up) {
   inputs.push_back(input);
 }
 
+// Adds what EventDrain handed out to events, when the caller keeps them.
+inline void KeyEventsKeep(std::vector<DrainedEvent> *events, const std::vector<DrainedEvent> &drained) {
+  if (events) {
+    events->insert(events->end(), drained.begin(), drained.end());
+  }
+}
+
 // Sends the key press as keyboard input; true when the thread received it.
-inline bool KeyPressReal(WORD key, bool shift, bool control) {
+inline bool KeyPressReal(WORD key, bool shift, bool control, std::vector<DrainedEvent> *events = nullptr) {
   std::vector<INPUT> inputs;
   if (control) {
     KeyInputAdd(inputs, VK_CONTROL, false);
@@ -51,18 +58,19 @@ inline bool KeyPressReal(WORD key, bool shift, bool control) {
   KeyWatched = key;
   MessageRecorder downs(nullptr, KeyWatchedDown);
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-  EventDrain();
+  KeyEventsKeep(events, EventDrain());
   // A busy machine may deliver it late; a second press must not follow it.
   for (int32_t round = 0; round < 20 && downs.Recorded().empty(); round++) {
     Sleep(50);
-    EventDrain();
+    KeyEventsKeep(events, EventDrain());
   }
   return downs.Recorded().size() == 1;
 }
 
 // Posts WM_KEYDOWN/WM_KEYUP to the focus (or to the window when nothing has
 // the focus) with the modifier state set for this thread meanwhile.
-inline void KeyPressPosted(HWND window, WORD key, bool shift, bool control) {
+inline void KeyPressPosted(HWND window, WORD key, bool shift, bool control,
+                           std::vector<DrainedEvent> *events = nullptr) {
   const BYTE HELD = 0x80; // the high bit of a key's state
   BYTE keys[256];
   GetKeyboardState(keys);
@@ -74,20 +82,22 @@ inline void KeyPressPosted(HWND window, WORD key, bool shift, bool control) {
   HWND target = GetFocus() != nullptr ? GetFocus() : window;
   PostMessageA(target, WM_KEYDOWN, key, 1);
   PostMessageA(target, WM_KEYUP, key, MAKELPARAM(1, KF_REPEAT | KF_UP));
-  EventDrain();
+  KeyEventsKeep(events, EventDrain());
   SetKeyboardState(saved);
 }
 
-// Presses key (with Shift and/or Ctrl held) and runs EventWait until idle.
-// Real input is sent only while the window is in the foreground, so that no
-// other program receives it; otherwise the key messages are posted.
-inline void KeyPress(HWND window, WORD key, bool shift = false, bool control = false) {
-  if (GetForegroundWindow() == window && KeyPressReal(key, shift, control)) {
+// Presses key (with Shift and/or Ctrl held) and runs EventWait until idle,
+// keeping the events it handed out if asked. Real input is sent only while
+// the window is in the foreground, so that no other program receives it;
+// otherwise the key messages are posted.
+inline void KeyPress(HWND window, WORD key, bool shift = false, bool control = false,
+                     std::vector<DrainedEvent> *events = nullptr) {
+  if (GetForegroundWindow() == window && KeyPressReal(key, shift, control, events)) {
     KeyInputCounts.real++;
     return;
   }
   KeyInputCounts.posted++;
-  KeyPressPosted(window, key, shift, control);
+  KeyPressPosted(window, key, shift, control, events);
 }
 
 // Makes the window the active and foreground window of the thread.

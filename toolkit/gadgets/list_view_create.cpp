@@ -91,6 +91,11 @@ HWND ListViewCreate(ObjectId number, int32_t x, int32_t y, int32_t width, int32_
 
 LRESULT CALLBACK ListViewWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+  case WM_KEYDOWN:
+    if (ListViewKeyCommand(window, wParam)) {
+      return 0;
+    }
+    break;
   case WM_SETFONT:
     RemovePropA(window, LIST_VIEW_RECT_TOP_PROPERTY); // the row height may change
     break;

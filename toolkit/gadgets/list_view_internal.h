@@ -49,6 +49,10 @@ void ListViewRedrawResume(HWND control);
 void ListViewRedrawForget(HWND control);
 bool ListViewRedrawHeld(HWND control);
 
+// Ctrl+C (copy the selected rows) and Ctrl+A (select every row); true when
+// the key press was one of them and has been handled.
+bool ListViewKeyCommand(HWND control, WPARAM key);
+
 // Notifications, custom draw and grid.
 LRESULT ListViewNotify(GadgetRecord *gadget, HWND parent, UINT message, WPARAM wParam, LPARAM lParam);
 void ListViewCheckDeselect(HWND control);

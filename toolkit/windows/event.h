@@ -48,6 +48,8 @@ extern EventState *EventStateRecord;
 
 int32_t EventWait(int32_t timeout = -1);
 int32_t EventGadgetId();
+// The sub-type of the last gadget event (a gadget's GADGET_EVENT_ value).
+int32_t EventGadgetType();
 void EventQueuePush(int32_t code, int32_t window);
 
 LRESULT CALLBACK WindowClassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -8,3 +8,8 @@ int32_t EventGadgetId() {
   EventState *state = LibraryStateGet(EventStateRecord);
   return state->snapshot.gadget;
 }
+
+int32_t EventGadgetType() {
+  EventState *state = LibraryStateGet(EventStateRecord);
+  return state->snapshot.EventType;
+}

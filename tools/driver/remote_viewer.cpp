@@ -6,12 +6,14 @@
 #include <commctrl.h>
 #include <shlobj.h>
 #include <cstdio>
+#include <vector>
 
 #include "app/viewer_numbers.h"
 #include "toolkit/windows/window_class.h"
 
 static const DWORD REMOTE_POLL_MS = 10;
 static const DWORD REMOTE_SEND_TIMEOUT_MS = 20000;
+static const DWORD REMOTE_FOREGROUND_MS = 5000;
 static const int REMOTE_FILE_NAME_BOX = 0x47C;
 static const int32_t REMOTE_TEXT_CAPACITY = 4096;
 
@@ -402,4 +404,117 @@ std::string RemoteViewerDescribeWindows(const RemoteViewer *viewer) {
   RemoteWindowList list = {viewer->process.dwProcessId, std::string()};
   EnumWindows(RemoteWindowListVisit, reinterpret_cast<LPARAM>(&list));
   return list.text;
+}
+
+void RemoteListSelect(const RemoteViewer *viewer, HWND list, int32_t row, bool selected) {
+  RemoteBlock block;
+  if (!RemoteBlockAllocate(&block, viewer->process.hProcess, sizeof(LVITEMA))) {
+    return;
+  }
+  LVITEMA item;
+  ZeroMemory(&item, sizeof item);
+  item.stateMask = LVIS_SELECTED;
+  item.state = selected ? LVIS_SELECTED : 0;
+  WriteProcessMemory(block.process, block.address, &item, sizeof item, nullptr);
+  DWORD_PTR done = 0;
+  SendMessageTimeoutA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(block.address),
+                      SMTO_NORMAL, REMOTE_SEND_TIMEOUT_MS, &done);
+  RemoteBlockFree(&block);
+}
+
+static void RemoteKeyInput(std::vector<INPUT> *inputs, WORD key, bool up) {
+  INPUT input;
+  ZeroMemory(&input, sizeof input);
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  inputs->push_back(input);
+}
+
+// The focus of another thread is set with its input joined to this one's
+// for a moment; a click would change a list's selection.
+static bool RemoteFocusSet(HWND control) {
+  DWORD self = GetCurrentThreadId();
+  DWORD target = GetWindowThreadProcessId(control, nullptr);
+  AttachThreadInput(self, target, TRUE);
+  SetFocus(control);
+  bool focused = GetFocus() == control;
+  AttachThreadInput(self, target, FALSE);
+  return focused;
+}
+
+// The viewer's thread takes the activation in its own time, for instance
+// while a message box of it is still going, so both are tried until they hold.
+static int32_t RemoteViewerFocus(const RemoteViewer *viewer, HWND control) {
+  for (DWORD waited = 0; waited < REMOTE_FOREGROUND_MS; waited += REMOTE_POLL_MS) {
+    SetForegroundWindow(viewer->window);
+    if (GetForegroundWindow() == viewer->window && RemoteFocusSet(control) && GetForegroundWindow() == viewer->window) {
+      return 1;
+    }
+    Sleep(REMOTE_POLL_MS);
+  }
+  return 0;
+}
+
+int32_t RemoteKeyPress(const RemoteViewer *viewer, HWND control, WORD key, bool withControl) {
+  if (!RemoteViewerFocus(viewer, control)) {
+    return 0;
+  }
+  std::vector<INPUT> inputs;
+  if (withControl) {
+    RemoteKeyInput(&inputs, VK_CONTROL, false);
+  }
+  RemoteKeyInput(&inputs, key, false);
+  RemoteKeyInput(&inputs, key, true);
+  if (withControl) {
+    RemoteKeyInput(&inputs, VK_CONTROL, true);
+  }
+  return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
+}
+
+int32_t RemoteClipboardRead(std::string *bytes, std::wstring *wide) {
+  if (!OpenClipboard(nullptr)) {
+    return 0;
+  }
+  HANDLE narrow = GetClipboardData(CF_TEXT);
+  HANDLE unicode = GetClipboardData(CF_UNICODETEXT);
+  if (narrow && unicode) {
+    *bytes = static_cast<const char *>(GlobalLock(narrow));
+    GlobalUnlock(narrow);
+    *wide = static_cast<const wchar_t *>(GlobalLock(unicode));
+    GlobalUnlock(unicode);
+  }
+  CloseClipboard();
+  return narrow && unicode;
+}
+
+int32_t RemoteClipboardPut(const std::string &bytes) {
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size() + 1);
+  if (!block) {
+    return 0;
+  }
+  CopyMemory(GlobalLock(block), bytes.c_str(), bytes.size() + 1);
+  GlobalUnlock(block);
+  if (!OpenClipboard(nullptr)) {
+    GlobalFree(block);
+    return 0;
+  }
+  EmptyClipboard();
+  bool placed = SetClipboardData(CF_TEXT, block) != nullptr;
+  if (!placed) {
+    GlobalFree(block);
+  }
+  CloseClipboard();
+  return placed;
+}
+
+int32_t RemoteClipboardWaitChange(DWORD sequence, DWORD timeoutMs) {
+  for (DWORD waited = 0; waited < timeoutMs; waited += REMOTE_POLL_MS) {
+    if (GetClipboardSequenceNumber() != sequence && OpenClipboard(nullptr)) {
+      CloseClipboard();
+      return 1;
+    }
+    Sleep(REMOTE_POLL_MS);
+  }
+  return 0;
 }

@@ -67,6 +67,24 @@ int32_t RemoteListColumn(const RemoteViewer *viewer, HWND list, int32_t column, 
 // placed in the viewer's memory, handed over with WM_DROPFILES. 0 on failure.
 int32_t RemoteDropFiles(const RemoteViewer *viewer, HWND window, const std::vector<std::wstring> &names);
 
+// Sets or clears the selection of a row of the list (-1: every row).
+void RemoteListSelect(const RemoteViewer *viewer, HWND list, int32_t row, bool selected);
+
+// A key pressed (with Ctrl held if asked) as real keyboard input, which sets
+// the key state the viewer reads. The viewer's window is brought to the
+// foreground first, so that no other program takes the keys, and the control
+// gets the focus. 0 when either could not be done.
+int32_t RemoteKeyPress(const RemoteViewer *viewer, HWND control, WORD key, bool withControl);
+
+// The clipboard's text in both forms, up to their NUL; 0 when it holds no
+// text or cannot be opened.
+int32_t RemoteClipboardRead(std::string *bytes, std::wstring *wide);
+// Puts a text on the clipboard (CF_TEXT alone); 0 on failure.
+int32_t RemoteClipboardPut(const std::string &bytes);
+// Waits until the clipboard changed after the sequence number given and can
+// be read (the copying program has closed it); 0 on timeout.
+int32_t RemoteClipboardWaitChange(DWORD sequence, DWORD timeoutMs);
+
 // The process's top-level windows, for failure messages.
 std::string RemoteViewerDescribeWindows(const RemoteViewer *viewer);
 

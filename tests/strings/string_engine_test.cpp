@@ -37,8 +37,13 @@ TEST(StringVariables, EmptyNullAndReuse) {
   StrAssign(&taken, "hello");
   EXPECT_STREQ(taken, "hello");
   EXPECT_EQ(HeapSize(StringHeap, HEAP_NO_SERIALIZE, taken), 5u + 5u);
-  StrAssign(&taken, taken + 2); // a tail of its own text
+  // Its own text, a tail of it, its empty end: the block may move meanwhile.
+  StrAssign(&taken, taken);
+  EXPECT_STREQ(taken, "hello");
+  StrAssign(&taken, taken + 2);
   EXPECT_STREQ(taken, "llo");
+  StrAssign(&taken, taken + 3);
+  EXPECT_STREQ(taken, "");
   StrAssign(&taken, nullptr);
   EXPECT_EQ(taken, nullptr);
 
@@ -69,6 +74,25 @@ TEST_F(FreshStringEngine, GrowthFigures) {
   }
   EXPECT_EQ(HeapSize(StringHeap, HEAP_NO_SERIALIZE, ScratchBuffer), 16401u);
   ScratchSetPos(0);
+}
+
+// A number takes 32 bytes of room when it fits 32 bits and 64 otherwise: here
+// 40 bytes are left before the buffer must grow.
+TEST_F(FreshStringEngine, NumberReservations) {
+  const struct Case {
+    int64_t value;
+    bool grows;
+  } cases[] = {{INT32_MAX, false}, {INT64_C(2147483648), true}, {INT32_MIN, false}, {INT64_C(-2147483649), true}};
+  for (const Case &c : cases) {
+    HeapDestroy(StringHeap);
+    StringEngineInit();
+    ScratchSetPos(20000);
+    int32_t capacity = ScratchCapacity;
+    int32_t pos = capacity - 4 - 40;
+    StrFromInt(c.value, pos);
+    EXPECT_EQ(ScratchCapacity != capacity, c.grows) << c.value;
+    EXPECT_EQ(std::string(ScratchAt(pos)), std::to_string(c.value));
+  }
 }
 
 // Heaps with room for less than the doubled block: the surplus over the need

@@ -116,6 +116,8 @@ TEST_F(FreshStringEngine, GrowthNearTheLimitHalvesTheSurplus) {
   } cases[] = {
       // Doubled 65536; needed 49152; half the surplus is below the margin.
       {56 * 1024, 32768, 49152},
+      // Doubled 98304; needed 65536; half the surplus is the margin, and fits.
+      {85 * 1024, 49152, 81920},
       // Doubled 131072; needed 81920; half the surplus, 24576, fits.
       {110 * 1024, 65536, 106496},
       // Doubled 262144; needed 147456; a quarter of the surplus, 28672, fits.

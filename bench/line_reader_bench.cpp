@@ -1,8 +1,10 @@
 // Reading a CSV file the way the viewer does (FileReadLine, StrTakeScratch,
 // StrReplace of the separator) against a std::getline reader doing the same
-// replacement, and one very long line (8 MB and 64 MB) against the memory
-// floor: a plain copy of the same bytes through as many buffers. Each figure
-// is printed as a ratio to its baseline from the same run.
+// replacement; the same file and one of short LF-ended lines against a line
+// reader that tests every byte for a line end, as FileReadLine once did; and
+// one very long line (8 MB and 64 MB) against the memory floor: a plain copy
+// of the same bytes through as many buffers. Each figure is printed as a
+// ratio to its baseline from the same run.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -22,6 +24,7 @@
 namespace {
 
 const char CSV_PATH[] = "/tmp/csvview-bench-50mb.csv";
+const char SHORT_LF_PATH[] = "/tmp/csvview-bench-short-lf-50mb.csv";
 const char LINE_8MB_PATH[] = "/tmp/csvview-bench-line-8mb.csv";
 const char LINE_64MB_PATH[] = "/tmp/csvview-bench-line-64mb.csv";
 const long long MEGABYTE = 1024 * 1024;
@@ -51,6 +54,23 @@ void CsvGenerate() {
   std::ofstream(CSV_PATH, std::ios::binary).write(contents.data(), static_cast<std::streamsize>(contents.size()));
 }
 
+// Two short fields a line, LF line ends, 50 MB.
+void ShortLfGenerate() {
+  const long long size = 50 * MEGABYTE;
+  if (FileHasSize(SHORT_LF_PATH, size)) {
+    return;
+  }
+  std::string contents;
+  contents.reserve(size);
+  char line[64];
+  for (long long row = 0; static_cast<long long>(contents.size()) < size; row++) {
+    int length = std::snprintf(line, sizeof line, "%lld,%lld\n", row % 100000, row % 97);
+    contents.append(line, static_cast<size_t>(length));
+  }
+  contents.resize(size);
+  std::ofstream(SHORT_LF_PATH, std::ios::binary).write(contents.data(), static_cast<std::streamsize>(contents.size()));
+}
+
 void LongLineGenerate(const char *path, long long size) {
   if (FileHasSize(path, size)) {
     return;
@@ -63,13 +83,74 @@ void LongLineGenerate(const char *path, long long size) {
   std::ofstream(path, std::ios::binary).write(contents.data(), static_cast<std::streamsize>(contents.size()));
 }
 
+// FileReadLine before the library search: the same file record, buffer,
+// reservations and line ends, but every byte of a run tested for a mark.
+int32_t ByteLoopNext(FileRecord *file, unsigned char *byte) {
+  if (file->unreadCount < 1) {
+    DWORD count = 0;
+    if (!ReadFile(file->handle, file->buffer, static_cast<DWORD>(file->bufferSize), &count, nullptr)) {
+      count = 0;
+    }
+    file->fillCount = static_cast<int32_t>(count);
+    file->unreadCount = static_cast<int32_t>(count);
+    if (count == 0) {
+      return 0;
+    }
+  }
+  *byte = file->buffer[file->fillCount - file->unreadCount];
+  file->unreadCount--;
+  return 1;
+}
+
+void ByteLoopReadLine(ObjectId number, int32_t pos) {
+  int32_t reserved = 4096;
+  char *line = ScratchReserve(reserved, pos);
+  FileRecord *file = static_cast<FileRecord *>(RegistryLookup(FileRegistry, number));
+  int32_t length = 0;
+  auto reservationGrowWhenFull = [&]() {
+    if (length == reserved) {
+      ScratchReserve(4096, pos + reserved);
+      reserved += 4096;
+      line = ScratchAt(pos);
+    }
+  };
+  while (file) {
+    const unsigned char *next = file->buffer + (file->fillCount - file->unreadCount);
+    int32_t limit = std::min(file->unreadCount, reserved - length);
+    int32_t count = 0;
+    while (count < limit && next[count] != '\r' && next[count] != '\n' && next[count] != 0) {
+      count++;
+    }
+    std::memcpy(line + length, next, static_cast<size_t>(count));
+    file->unreadCount -= count;
+    length += count;
+    reservationGrowWhenFull();
+    unsigned char byte = 0;
+    ByteLoopNext(file, &byte);
+    if (byte != 0) {
+      line[length++] = static_cast<char>(byte);
+    }
+    reservationGrowWhenFull();
+    if (byte == 0 || byte == '\n' || byte == '\r') {
+      length -= byte != 0;
+      unsigned char after = 0;
+      if (byte == '\r' && ByteLoopNext(file, &after) && after != '\n') {
+        file->unreadCount++;
+      }
+      break;
+    }
+  }
+  line[length] = 0;
+  ScratchRelease(reserved - length);
+}
+
 // The viewer's loop, with the separator turned into column breaks.
-long long ReadOnce(const char *path, StringVar *line) {
+long long ReadOnce(void (*readLine)(ObjectId, int32_t), const char *path, StringVar *line) {
   long long bytes = 0;
   FileOpen(0, path);
   do {
     int32_t pos = ScratchPos;
-    FileReadLine(0, pos);
+    readLine(0, pos);
     StrTakeScratch(line, pos);
     if (**line) {
       StrReplace(*line, ",", "\n", pos);
@@ -84,11 +165,11 @@ long long ReadOnce(const char *path, StringVar *line) {
 // The line variable is reused between rounds, as a reassigned variable is,
 // and one untimed round first grows it and the scratch buffer: the page
 // faults of fresh mappings are not part of reading.
-void ReadOurs(benchmark::State &state, const char *path) {
+void ReadWith(benchmark::State &state, void (*readLine)(ObjectId, int32_t), const char *path) {
   StringVar line = nullptr;
-  ReadOnce(path, &line);
+  ReadOnce(readLine, path, &line);
   for (auto _ : state) {
-    benchmark::DoNotOptimize(ReadOnce(path, &line));
+    benchmark::DoNotOptimize(ReadOnce(readLine, path, &line));
   }
   StrFree(line);
 }
@@ -135,8 +216,21 @@ void CopyFloor(benchmark::State &state, const char *path, long long size) {
   }
 }
 
+void ReadOurs(benchmark::State &state, const char *path) {
+  ReadWith(state, FileReadLine, path);
+}
+
 void BM_CsvOurs(benchmark::State &state) {
   ReadOurs(state, CSV_PATH);
+}
+void BM_CsvByteLoop(benchmark::State &state) {
+  ReadWith(state, ByteLoopReadLine, CSV_PATH);
+}
+void BM_ShortLfOurs(benchmark::State &state) {
+  ReadOurs(state, SHORT_LF_PATH);
+}
+void BM_ShortLfByteLoop(benchmark::State &state) {
+  ReadWith(state, ByteLoopReadLine, SHORT_LF_PATH);
 }
 void BM_CsvGetline(benchmark::State &state) {
   ReadGetline(state, CSV_PATH);
@@ -156,6 +250,9 @@ void BM_Floor64MB(benchmark::State &state) {
 
 BENCHMARK(BM_CsvOurs)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CsvGetline)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CsvByteLoop)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ShortLfOurs)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ShortLfByteLoop)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Line8MB)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Line64MB)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Floor8MB)->Unit(benchmark::kMillisecond);
@@ -193,6 +290,7 @@ int main(int argc, char **argv) {
     return 1;
   }
   CsvGenerate();
+  ShortLfGenerate();
   LongLineGenerate(LINE_8MB_PATH, 8 * MEGABYTE);
   LongLineGenerate(LINE_64MB_PATH, 64 * MEGABYTE);
 
@@ -200,6 +298,8 @@ int main(int argc, char **argv) {
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   reporter.RatioPrint("ours/getline", "BM_CsvOurs", "BM_CsvGetline", "<= 2");
+  reporter.RatioPrint("CR LF file ours/byte loop", "BM_CsvOurs", "BM_CsvByteLoop", "<= 1");
+  reporter.RatioPrint("short LF lines ours/byte loop", "BM_ShortLfOurs", "BM_ShortLfByteLoop", "<= 1");
   reporter.RatioPrint("8MB line/floor", "BM_Line8MB", "BM_Floor8MB", "<= 3");
   reporter.RatioPrint("64MB line/floor", "BM_Line64MB", "BM_Floor64MB", "<= 3");
   ToolkitShutdown();

@@ -1,6 +1,7 @@
 // Reads one line of the given size in MB (400 unless told) through the line
 // reader, as the viewer would, and prints what it took: the line's length, the
-// scratch buffer's capacity and the process's peak memory. Run under an
+// scratch buffer's capacity, the large reallocations (granted and refused)
+// and the process's peak memory. Run under an
 // address-space limit it shows where a line still fits:
 //   (ulimit -v 460800; build/host-release/bench/long_line_memory 400)
 // A line that does not fit ends the process with an abort.
@@ -17,6 +18,25 @@
 namespace {
 
 const long long MEGABYTE = 1024 * 1024;
+
+// Reallocations of a megabyte or more: only the scratch buffer's are.
+long long reallocationsGranted = 0;
+long long reallocationsRefused = 0;
+
+} // namespace
+
+// The heap reallocates through the C library; the program is linked with
+// --wrap=realloc, so that every call comes here first.
+extern "C" void *__real_realloc(void *block, size_t size);
+extern "C" void *__wrap_realloc(void *block, size_t size) {
+  void *moved = __real_realloc(block, size);
+  if (size >= static_cast<size_t>(MEGABYTE)) {
+    (moved ? reallocationsGranted : reallocationsRefused)++;
+  }
+  return moved;
+}
+
+namespace {
 
 // Written a megabyte at a time, so that the limit need not admit the file too.
 bool LineFileWrite(const std::string &path, long long megabytes) {
@@ -59,8 +79,10 @@ int main(int argc, char **argv) {
   FileReadLine(0, 0);
   struct rusage usage;
   getrusage(RUSAGE_SELF, &usage);
-  std::printf("line of %d bytes read; scratch capacity %d bytes (%.2f times the line); peak memory %ld MB\n",
-              ScratchPos, ScratchCapacity, static_cast<double>(ScratchCapacity) / ScratchPos, usage.ru_maxrss / 1024);
+  std::printf("line of %d bytes read; scratch capacity %d bytes (%.2f times the line); reallocations of 1 MB or "
+              "more: %lld granted, %lld refused; peak memory %ld MB\n",
+              ScratchPos, ScratchCapacity, static_cast<double>(ScratchCapacity) / ScratchPos, reallocationsGranted,
+              reallocationsRefused, usage.ru_maxrss / 1024);
   ToolkitShutdown();
   return 0;
 }

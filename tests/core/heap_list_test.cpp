@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "tests/support/heap_use.h"
+#include "tests/support/scoped_value.h"
 #include "toolkit/core/heap_list.h"
 #include "toolkit/core/library_state.h"
 #include "toolkit/core/program_heap.h"
@@ -57,6 +58,35 @@ TEST(HeapList, AddAndRemoveKeepBothLinks) {
   EXPECT_EQ(list.head, nullptr);
   // Every node went back to the heap.
   EXPECT_EQ(HeapBytesInUse(ProgramHeap), heapUse);
+}
+
+// A negative size is refused; a zero size is an empty payload, still a node.
+TEST(HeapList, PayloadAndStateSizes) {
+  struct Case {
+    int32_t size;
+    bool given;
+  } cases[] = {{-1, false}, {0, true}, {1, true}};
+  for (const Case &c : cases) {
+    HeapList list = {nullptr};
+    void *payload = HeapListAdd(&list, c.size);
+    EXPECT_EQ(payload != nullptr, c.given) << c.size;
+    EXPECT_EQ(HeapListNewest(&list), payload);
+    if (payload) {
+      HeapListRemove(&list, payload);
+    }
+    void *state = LibraryStateCreate(c.size, nullptr);
+    EXPECT_EQ(state != nullptr, c.given) << c.size;
+    if (state) {
+      HeapFree(ProgramHeap, 0, state);
+    }
+  }
+}
+
+TEST(ProgramHeap, CreationReportsTheHeap) {
+  ScopedValue<HANDLE> saved(ProgramHeap, nullptr);
+  EXPECT_TRUE(ProgramHeapCreate());
+  EXPECT_NE(ProgramHeap, nullptr);
+  HeapDestroy(ProgramHeap);
 }
 
 int initialiserRuns;

@@ -71,6 +71,17 @@ std::vector<LineCase> LineEndCases(int32_t end) {
       {"CR NUL", std::string("a\r\0b", 4), {{"a", 0}, {"", 0}, {"b", end}}},
       {"empty file", "", {{"", end}}},
       {"bytes 128 to 255 and a mark", "\xEF\xBB\xBF\x80\xFF\n\xE4", {{"\xEF\xBB\xBF\x80\xFF", 0}, {"\xE4", end}}},
+      // Line ends are looked for eight bytes at a time, by bytes below 14.
+      {"control bytes that end no line",
+       "\t\x01\x0B\x0C"
+       "a\x1F\x7F\tb\x0E\x0D\x0E\t\x0B",
+       {{"\t\x01\x0B\x0C"
+         "a\x1F\x7F\tb\x0E",
+         0},
+        {"\x0E\t\x0B", end}}},
+      {"marks as the eighth and ninth byte",
+       "1234567\n12345678\r12345678",
+       {{"1234567", 0}, {"12345678", 0}, {"12345678", end}}},
   };
 }
 

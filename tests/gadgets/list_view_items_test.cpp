@@ -60,14 +60,15 @@ TEST_F(ListViewTest, AddingKeepsTheCallersTextAndCountsEveryRow) {
 static WNDPROC ListProcBeforeRefusal;
 
 static LRESULT CALLBACK ListRefusingColumnTexts(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == LVM_SETITEMTEXTA) {
+  if (message == LVM_SETITEMTEXTA && reinterpret_cast<LVITEMA *>(lParam)->iSubItem >= 2) {
     return FALSE;
   }
   return CallWindowProcA(ListProcBeforeRefusal, window, message, wParam, lParam);
 }
 
 // A row goes in whole or not at all, and the result says which: a row with
-// texts missing would pass for data.
+// texts missing would pass for data. Only text the list holds counts toward
+// the longest text.
 TEST_F(ListViewTest, RowThatCannotGoInWholeIsLeftOut) {
   EXPECT_EQ(GadgetItemAdd(0, -1, "a\nb"), 1);
   {
@@ -78,12 +79,14 @@ TEST_F(ListViewTest, RowThatCannotGoInWholeIsLeftOut) {
 
   ListProcBeforeRefusal = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListRefusingColumnTexts)));
-  EXPECT_EQ(GadgetItemAdd(0, -1, "c\nrefused"), 0);
+  EXPECT_EQ(GadgetItemAdd(0, -1, "c\nheld until its row went\nrefused, the longest text here"), 0);
   EXPECT_EQ(GadgetItemAdd(0, -1, "first column only"), 1);
   SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListProcBeforeRefusal));
   ASSERT_EQ(GadgetItemsCount(0), 2);
   EXPECT_EQ(RowTexts(0), (Row{"a", "b", "", ""}));
   EXPECT_EQ(RowTexts(1), (Row{"first column only", "", "", ""}));
+  EXPECT_EQ(GadgetItemAdd(0, -1, "e\nf\ng\nh\nbeyond the last column, and refused"), 1);
+  EXPECT_EQ(Record()->typeData[LISTVIEW_LONGEST_TEXT], 17);
 }
 
 TEST_F(ListViewTest, LongTextsAreReadBackWhole) {

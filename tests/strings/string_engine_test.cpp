@@ -37,8 +37,13 @@ TEST(StringVariables, EmptyNullAndReuse) {
   StrAssign(&taken, "hello");
   EXPECT_STREQ(taken, "hello");
   EXPECT_EQ(HeapSize(StringHeap, HEAP_NO_SERIALIZE, taken), 5u + 5u);
-  StrAssign(&taken, taken + 2); // a tail of its own text
+  // Its own text, a tail of it, its empty end: the block may move meanwhile.
+  StrAssign(&taken, taken);
+  EXPECT_STREQ(taken, "hello");
+  StrAssign(&taken, taken + 2);
   EXPECT_STREQ(taken, "llo");
+  StrAssign(&taken, taken + 3);
+  EXPECT_STREQ(taken, "");
   StrAssign(&taken, nullptr);
   EXPECT_EQ(taken, nullptr);
 
@@ -71,21 +76,66 @@ TEST_F(FreshStringEngine, GrowthFigures) {
   ScratchSetPos(0);
 }
 
-// A heap with room for the exact need of a growth but not for the doubled
-// block: the buffer grows to the need, and only when even that is refused
-// does the engine give up, after its handler has run.
-TEST_F(FreshStringEngine, GrowthFallsBackToTheExactNeed) {
-  HeapDestroy(StringHeap);
-  StringHeap = HeapCreate(HEAP_NO_SERIALIZE, 0, 56 * 1024);
-  ScratchBuffer = static_cast<char *>(HeapAlloc(StringHeap, HEAP_NO_SERIALIZE, 16));
-  ASSERT_NE(ScratchBuffer, nullptr);
-  ScratchCapacity = 16;
-  std::memset(ScratchReserve(16384, 0), 'a', 16384);
-  ASSERT_EQ(ScratchCapacity, 32768);
-  // Doubled: 65536; needed: 32768 + 16384.
-  ScratchReserve(32768 - 16384, 16384);
-  EXPECT_EQ(ScratchCapacity, 49152);
-  EXPECT_EQ(std::string(ScratchBuffer, 16384), std::string(16384, 'a'));
+// The largest text, 2^31 - 6 bytes, may be the exact need of a growth: it is
+// asked for, not refused outright. Only a 64-bit process can hold it; the
+// pages beyond the position are never touched.
+TEST_F(FreshStringEngine, GrowthUpToTheLargestText) {
+  if (sizeof(void *) < 8) {
+    GTEST_SKIP() << "a 32-bit process cannot hold the largest text";
+  }
+  ScratchSetPos(INT32_MAX - 5 - 16384);
+  EXPECT_EQ(ScratchCapacity, INT32_MAX - 5);
+}
+
+// A number takes 32 bytes of room when it fits 32 bits and 64 otherwise: here
+// 40 bytes are left before the buffer must grow.
+TEST_F(FreshStringEngine, NumberReservations) {
+  const struct Case {
+    int64_t value;
+    bool grows;
+  } cases[] = {{INT32_MAX, false}, {INT64_C(2147483648), true}, {INT32_MIN, false}, {INT64_C(-2147483649), true}};
+  for (const Case &c : cases) {
+    HeapDestroy(StringHeap);
+    StringEngineInit();
+    ScratchSetPos(20000);
+    int32_t capacity = ScratchCapacity;
+    int32_t pos = capacity - 4 - 40;
+    StrFromInt(c.value, pos);
+    EXPECT_EQ(ScratchCapacity != capacity, c.grows) << c.value;
+    EXPECT_EQ(std::string(ScratchAt(pos)), std::to_string(c.value));
+  }
+}
+
+// Heaps with room for less than the doubled block: the surplus over the need
+// (the end plus the margin of 16384) is halved down to the margin before the
+// exact need is asked for, and only when even that is refused does the engine
+// give up, after its handler has run.
+TEST_F(FreshStringEngine, GrowthNearTheLimitHalvesTheSurplus) {
+  struct Case {
+    int32_t heapMaximum, capacity, grown;
+  } cases[] = {
+      // Doubled 65536; needed 49152; half the surplus is below the margin.
+      {56 * 1024, 32768, 49152},
+      // Doubled 98304; needed 65536; half the surplus is the margin, and fits.
+      {85 * 1024, 49152, 81920},
+      // Doubled 131072; needed 81920; half the surplus, 24576, fits.
+      {110 * 1024, 65536, 106496},
+      // Doubled 262144; needed 147456; a quarter of the surplus, 28672, fits.
+      {180 * 1024, 131072, 176128},
+      {150 * 1024, 131072, 147456},
+  };
+  for (const Case &c : cases) {
+    HeapDestroy(StringHeap);
+    StringHeap = HeapCreate(HEAP_NO_SERIALIZE, 0, static_cast<SIZE_T>(c.heapMaximum));
+    ScratchBuffer = static_cast<char *>(HeapAlloc(StringHeap, HEAP_NO_SERIALIZE, static_cast<SIZE_T>(c.capacity) + 5));
+    ASSERT_NE(ScratchBuffer, nullptr);
+    ScratchCapacity = c.capacity;
+    ScratchPos = 0;
+    std::memset(ScratchBuffer, 'a', 16384);
+    ScratchReserve(c.capacity, 0);
+    EXPECT_EQ(ScratchCapacity, c.grown) << c.heapMaximum;
+    EXPECT_EQ(std::string(ScratchBuffer, 16384), std::string(16384, 'a'));
+  }
 #if GTEST_HAS_DEATH_TEST
   ScopedValue<StorageExhaustedHandler> handler(StringStorageExhaustedHandler, [] { std::fputs("exhausted", stderr); });
   EXPECT_DEATH(ScratchReserve(16384, ScratchPos), "exhausted");

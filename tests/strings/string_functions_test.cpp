@@ -27,6 +27,7 @@ TEST(StrReplace, MatchesLeftToRightWithoutOverlap) {
       {"a;;", ";;;", "|", "a;;"},         {"abc", "", "x", "abc"},     {"a,b,c", ",", "", "abc"},
       {"a,b", ",", "<sep>", "a<sep>b"},   {"", ",", "x", ""},          {nullptr, ",", "x", ""},
       {"a,b", nullptr, "x", "a,b"},       {"a,b", ",", nullptr, "ab"}, {"\xE4\xF6,\xFC", ",", "\n", "\xE4\xF6\n\xFC"},
+      {"abc", "xy", "-", "abc"}, // no candidate left at all
   };
   for (const Case &c : cases) {
     EXPECT_EQ(Replaced(c.source, c.find, c.replacement), c.expected)

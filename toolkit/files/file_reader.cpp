@@ -60,6 +60,36 @@ void FilePushBack(FileRecord *file) {
   }
 }
 
+bool LineMark(unsigned char byte) {
+  return byte == '\r' || byte == '\n' || byte == 0;
+}
+
+// The first CR, LF or NUL in [next, stop), or stop. Eight bytes are tested at
+// a time for one below 14, which CR, LF and NUL are: a library search per mark
+// would look past the nearest end, over the whole buffer for a mark a file
+// does not use, and a test of every byte is slow over a long line.
+const unsigned char *LineEndFind(const unsigned char *next, const unsigned char *stop) {
+  const uint64_t ONES = 0x0101010101010101;
+  const uint64_t HIGH_BITS = 0x8080808080808080;
+  while (next < stop) {
+    if (stop - next >= 8) {
+      uint64_t word;
+      std::memcpy(&word, next, sizeof word);
+      if (((word - 14 * ONES) & ~word & HIGH_BITS) == 0) {
+        next += 8;
+        continue;
+      }
+    }
+    const unsigned char *wordEnd = stop - next > 8 ? next + 8 : stop;
+    for (; next < wordEnd; next++) {
+      if (LineMark(*next)) {
+        return next;
+      }
+    }
+  }
+  return stop;
+}
+
 // Copies the ordinary bytes waiting in the buffer, up to the first CR, LF or
 // NUL and at most room of them, as if they had been read one by one.
 int32_t FileCopyRun(FileRecord *file, char *destination, int32_t room) {
@@ -68,17 +98,7 @@ int32_t FileCopyRun(FileRecord *file, char *destination, int32_t room) {
   }
   const unsigned char *next = file->buffer + (file->fillCount - file->unreadCount);
   int32_t limit = file->unreadCount < room ? file->unreadCount : room;
-  // One library search per mark, each within what the one before left, runs
-  // several times faster over a long line than a test of every byte.
-  const unsigned char *stop = next + limit;
-  const unsigned char LINE_MARKS[] = {'\r', '\n', 0};
-  for (unsigned char mark : LINE_MARKS) {
-    const void *found = std::memchr(next, mark, static_cast<size_t>(stop - next));
-    if (found) {
-      stop = static_cast<const unsigned char *>(found);
-    }
-  }
-  int32_t count = static_cast<int32_t>(stop - next);
+  int32_t count = static_cast<int32_t>(LineEndFind(next, next + limit) - next);
   std::memcpy(destination, next, static_cast<size_t>(count));
   file->unreadCount -= count;
   return count;

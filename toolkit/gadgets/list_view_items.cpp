@@ -37,14 +37,15 @@ char *ListViewNextPiece(char **rest) {
 
 // Column texts from column 1 on, one piece each; a final line feed adds
 // nothing. False when the control refused a text it has a column for; the
-// pieces beyond the last column are passed on as well, and refused.
+// pieces beyond the last column are passed on as well, and refused. Only a
+// text the control took counts toward the longest.
 static bool ListViewSetColumnPieces(GadgetRecord *gadget, int32_t row, char *rest) {
   LVITEMA item = {};
   for (item.iSubItem = 1; rest && *rest; item.iSubItem++) {
     item.pszText = ListViewNextPiece(&rest);
-    ListViewRaiseLongest(gadget, item.pszText);
-    if (!SendMessageA(gadget->window, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item)) &&
-        item.iSubItem < ListViewColumnCount(gadget->window)) {
+    if (SendMessageA(gadget->window, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item))) {
+      ListViewRaiseLongest(gadget, item.pszText);
+    } else if (item.iSubItem < ListViewColumnCount(gadget->window)) {
       return false;
     }
   }
@@ -77,15 +78,18 @@ static bool ListViewInsertRow(GadgetRecord *gadget, int32_t position, char *firs
   // needs no count: one message less for every row of a load.
   LVITEMA item = ListViewTextItem(position == -1 ? INT_MAX : position, 0, first);
   item.mask |= LVIF_PARAM;
-  ListViewRaiseLongest(gadget, item.pszText);
   int32_t row = static_cast<int32_t>(SendMessageA(gadget->window, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
   if (row == -1) {
     return false;
   }
+  // A row taken out again takes its texts' part in the longest with it.
+  intptr_t longest = gadget->typeData[LISTVIEW_LONGEST_TEXT];
+  ListViewRaiseLongest(gadget, item.pszText);
   if (ListViewSetColumnPieces(gadget, row, rest)) {
     return true;
   }
   SendMessageA(gadget->window, LVM_DELETEITEM, row, 0);
+  gadget->typeData[LISTVIEW_LONGEST_TEXT] = longest;
   return false;
 }
 
@@ -115,8 +119,9 @@ int32_t ListViewSetText(GadgetRecord *gadget, const char *text) {
   char *copy;
   char *rest;
   LVITEMA item = ListViewTextItem(row, 0, ListViewCopyText(text, &copy, &rest));
-  ListViewRaiseLongest(gadget, item.pszText);
-  SendMessageA(control, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  if (SendMessageA(control, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item))) {
+    ListViewRaiseLongest(gadget, item.pszText);
+  }
   ListViewSetColumnPieces(gadget, row, rest);
   if (copy) {
     HeapFree(ProgramHeap, 0, copy);

@@ -50,19 +50,30 @@ bool ScratchResize(int64_t capacity) {
   return true;
 }
 
-// Doubling keeps repeated growth linear; when memory is short, the exact need
-// (the end plus the growth margin) may still fit where the doubled block does
-// not, so only its refusal ends the program.
+// Doubling keeps repeated growth linear. When memory is short the doubled
+// block may be refused where a smaller one still fits: the surplus over the
+// need (the end plus the growth margin) is halved, down to the margin, before
+// the exact need is asked for, so that growth near the limit still takes a
+// logarithmic number of reallocations, not one per margin. Only the refusal
+// of the exact need ends the program.
 void ScratchGrow(int64_t end) {
   int64_t needed = end + SCRATCH_GROWTH_MARGIN;
   if (needed > STRING_LENGTH_MAX) {
     StringStorageExhausted();
   }
   int64_t doubled = std::min(2 * static_cast<int64_t>(ScratchCapacity), STRING_LENGTH_MAX);
-  if ((doubled > needed && ScratchResize(doubled)) || ScratchResize(needed)) {
+  int64_t surplus = doubled - needed;
+  if (surplus > 0 && ScratchResize(doubled)) {
     return;
   }
-  StringStorageExhausted();
+  for (surplus /= 2; surplus >= SCRATCH_GROWTH_MARGIN; surplus /= 2) {
+    if (ScratchResize(needed + surplus)) {
+      return;
+    }
+  }
+  if (!ScratchResize(needed)) {
+    StringStorageExhausted();
+  }
 }
 
 } // namespace

@@ -101,7 +101,7 @@ static void ApplicationMain() {
       QuitRequested = 1;
     }
     if (LastEvent == EVENT_GADGET && EventGadgetId() == GADGET_LIST && EventGadgetType() == GADGET_EVENT_COPY_FAILED) {
-      ShowMessage("Fehler !", "Zu wenig Speicher !", 0);
+      OutOfMemoryMessage();
     }
   } while (LastEvent != EVENT_CLOSE_WINDOW && QuitRequested != 1);
   // The window and its gadgets are left to the toolkit's shutdown.

@@ -15,6 +15,7 @@ enum : int32_t {
   EVENT_MINIMIZE_WINDOW = 13107,
   EVENT_MAXIMIZE_WINDOW = 13108,
   EVENT_RESTORE_WINDOW = 13109,
+  EVENT_DROP_FILE = 13110,
 };
 enum : UINT { MSG_GADGET_EVENT = 13103 };
 // Answer of a procedure stage that leaves the message to the default.
@@ -33,6 +34,11 @@ struct EventQueueNode {
   EventQueueNode *next;
   int32_t code;
   int32_t window;
+  // A gadget event queued by EventPump carries its gadget and type, which go
+  // back into the working fields when the event is handed out; 0 otherwise.
+  int32_t carriesGadget;
+  int32_t gadget;
+  int32_t EventType;
 };
 
 struct EventState {

@@ -3,6 +3,7 @@
 #include "toolkit/gadgets/gadget_forward.h"
 #include "toolkit/windows/event.h"
 #include "toolkit/windows/sizing.h"
+#include "toolkit/windows/window_busy_cursor.h"
 #include "toolkit/windows/window_command.h"
 #include "toolkit/windows/window_lookup.h"
 
@@ -101,6 +102,8 @@ LRESULT WindowEventProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
   case WM_CTLCOLORBTN:
   case WM_CTLCOLORSTATIC:
     return GadgetForwardMessage(reinterpret_cast<HWND>(lParam), window, message, wParam, lParam);
+  case WM_SETCURSOR:
+    return WindowBusyCursorAnswer(lParam);
   case MSG_GADGET_EVENT:
     working.pendingCode = EVENT_GADGET;
     working.EventType = static_cast<int32_t>(lParam);

@@ -15,7 +15,8 @@
 // for that with a million rows under Wine, so the viewer is ended without its
 // shutdown and this process leaves its list to the process end.
 // Previous: the same load in another build of the viewer (the one before the
-// window was kept alive during a load), for the cost of that work.
+// window was kept alive during a load), for the cost of that work; the two
+// viewers take turns, twice each, and the faster load of each counts.
 // Live: the window watched from here during a load: its longest answer to
 // WM_NULL (asked every 50 ms), the distinct titles it shows, and the time to
 // the first rows on the screen, for these rows and for 1,000; then the time
@@ -308,17 +309,26 @@ int main(int argc, char **argv) {
               baseline * 1e6 / rows);
   std::fflush(stdout);
   double viewer = BenchViewer(exePath, csvPath, rows);
-  double previous = argc > 3 ? BenchViewer(RemotePathFromArgument(argv[3]), csvPath, rows) : 0;
+  double previous = 0;
+  if (argc > 3) {
+    // Alternated, and the faster of two each: the machine's load moves more
+    // between two runs than the cost that is looked for.
+    std::string previousPath = RemotePathFromArgument(argv[3]);
+    previous = BenchViewer(previousPath, csvPath, rows);
+    viewer = std::min(viewer, BenchViewer(exePath, csvPath, rows));
+    previous = std::min(previous, BenchViewer(previousPath, csvPath, rows));
+  }
   BenchLiveReport(exePath, csvPath);
   DeleteFileA(csvPath.c_str());
-  std::printf("viewer, Open press to count message: %.3f s (%.2f us a row)\n", viewer, viewer * 1e6 / rows);
+  std::printf("viewer, Open press to count message%s: %.3f s (%.2f us a row)\n", argc > 3 ? " (faster of two)" : "",
+              viewer, viewer * 1e6 / rows);
   if (baseline <= 0 || viewer <= 0) {
     std::printf("a measurement failed\n");
     return 1;
   }
   std::printf("ratio viewer / baseline: %.2f (goal: at most 1.5)\n", viewer / baseline);
   if (previous > 0) {
-    std::printf("previous viewer: %.3f s; added cost %+.1f%% (goal: at most 3%%)\n", previous,
+    std::printf("previous viewer (faster of two): %.3f s; added cost %+.1f%% (goal: at most 3%%)\n", previous,
                 (viewer / previous - 1) * 100);
   }
   std::fflush(stdout);

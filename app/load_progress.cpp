@@ -1,14 +1,17 @@
 // Keeping the window alive during a load. Every 100 ms the load lets the
 // window handle its messages (EventPump), so it repaints, answers the
 // system's probes and can be moved. The list shows its first rows at the
-// first such pass; then it is kept held, since a repaint of it costs about
-// as much as 2,000 rows, and shows the rows read every two seconds. Nothing the main loop acts on is handled here: a
-// close or "Ende" only stops the load and stays queued for the loop, which then ends the program; "Start" is dropped,
-// so no second load begins inside this one; a dropped file is dropped too. Typing in the separator field goes on as
-// usual and changes only the next load, which reads the field anew.
+// first such pass; then it is kept held, since a repaint of it costs about as
+// much as 2,000 rows, and shows the rows read every two seconds.
 //
-// A load shorter than the title delay shows nothing but the wait cursor and
-// handles no message unless it outlasts one interval.
+// Nothing the main loop acts on is handled here: a close or "Ende" only
+// stops the load and stays queued for the loop, which then ends the program;
+// "Start" is dropped, so no second load begins inside this one; a dropped
+// file is dropped too. Typing in the separator field goes on as usual and
+// changes only the next load, which reads the field anew.
+//
+// A load shorter than one interval handles no message and shows nothing but
+// the wait cursor; one shorter than the title delay leaves the title alone.
 #include "app/load_progress.h"
 
 #include <windows.h>

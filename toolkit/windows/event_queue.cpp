@@ -27,7 +27,7 @@ void EventQueuePush(int32_t code, int32_t window) {
   EventState *state = LibraryStateGet(EventStateRecord);
   EventQueueNode *tail = state->queueTail;
   // A burst of equal events (moves or sizes during a drag) leaves one entry.
-  if (tail != nullptr && tail->code == code && tail->window == window && !tail->carriesGadget) {
+  if (tail != nullptr && tail->code == code && tail->window == window) {
     return;
   }
   EventQueueAppend(state, code, window);

@@ -25,9 +25,15 @@ static void LoadCsvReportCount(const char *title, const char *lead) {
   ScratchPos = pos;
 }
 
-// Reads the open file to its end; 0 as soon as the list refuses a row, so
-// that the rows shown are never silently fewer than the file's.
-static int32_t LoadCsvRows(const char *separator) {
+// How a read of the file ended.
+enum LoadEnd : int32_t { LOAD_END_WHOLE, LOAD_END_LIST_FULL, LOAD_END_STOPPED, LOAD_END_QUIT };
+
+// Reads the open file to its end, unless the user stops the load; stops as
+// soon as the list refuses a row, so that the rows shown are never silently
+// fewer than the file's.
+static LoadEnd LoadCsvRows(const char *separator) {
+  int32_t rows = 0;
+  int32_t step = LOAD_GO_ON;
   // At least one read, so that an empty file is read to its end as well.
   do {
     int32_t pos = ScratchPos;
@@ -37,11 +43,17 @@ static int32_t LoadCsvRows(const char *separator) {
       StrReplace(LineText, separator, ROW_COLUMN_BREAK, pos);
       StrTakeScratch(&RowText, pos);
       if (GadgetItemAdd(GADGET_LIST, -1, RowText) == 0) {
-        return 0;
+        return LOAD_END_LIST_FULL;
       }
+      rows++;
     }
-  } while (FileAtEnd(FILE_CSV) == 0);
-  return 1;
+    // A stop asked for with the last line read changes nothing.
+    if (FileAtEnd(FILE_CSV) != 0) {
+      return LOAD_END_WHOLE;
+    }
+    step = LoadProgressStep(rows);
+  } while (step == LOAD_GO_ON);
+  return step == LOAD_QUIT_ASKED ? LOAD_END_QUIT : LOAD_END_STOPPED;
 }
 
 // A wide name, when given, is opened instead of the 8-bit path.
@@ -57,18 +69,24 @@ void LoadCsvFile(const char *path, const char *separator, const wchar_t *widePat
   StrInit(&pathCopy, path);
   StrInit(&separatorCopy, separator);
 
+  LoadProgressBegin();
   // Emptied before the open, so a file that cannot be opened leaves no rows.
   GadgetItemsClear(GADGET_LIST);
   if (LoadCsvOpen(pathCopy, widePath) == nullptr) {
+    LoadProgressEnd();
     ShowMessage(ERROR_TITLE, "Datei nicht lesbar !", 0);
   } else {
-    int32_t whole = LoadCsvRows(separatorCopy);
+    LoadEnd end = LoadCsvRows(separatorCopy);
     FileClose(FILE_CSV);
-    if (whole) {
+    LoadProgressEnd();
+    if (end == LOAD_END_WHOLE) {
       LoadCsvReportCount("Anzahl Zeilen", "");
-    } else {
+    } else if (end == LOAD_END_LIST_FULL) {
       LoadCsvReportCount(ERROR_TITLE, "Zu wenig Speicher - nur ");
+    } else if (end == LOAD_END_STOPPED) {
+      LoadCsvReportCount("Anzahl Zeilen", "Abgebrochen - nur ");
     }
+    // Stopped by the close box or "Ende": the program ends without a word.
   }
   StrFree(pathCopy);
   StrFree(separatorCopy);

@@ -7,10 +7,13 @@
 
 #include "app/app_state.h"
 #include "app/csv_loader.h"
+#include "app/load_progress.h"
 #include "app/viewer_numbers.h"
 #include "tests/app/fake_list_and_message.h"
+#include "tests/support/heap_use.h"
 #include "tests/support/read_only.h"
 #include "tests/support/temp_files.h"
+#include "toolkit/core/program_heap.h"
 #include "toolkit/files/file_reader.h"
 #include "toolkit/strings/string_engine.h"
 
@@ -37,6 +40,9 @@ protected:
     EXPECT_EQ(Fake.messageFlags, 0u);
     EXPECT_TRUE(Fake.messageAtScratchEnd);
     EXPECT_TRUE(Fake.messageSurvivedScratchWork);
+    // Title and cursor are back before the message box opens.
+    EXPECT_FALSE(Fake.messageDuringProgress);
+    EXPECT_EQ(Fake.progressBegun, 0);
   }
 
   int32_t scratchBefore = 0;
@@ -168,6 +174,60 @@ TEST_F(CsvLoaderTest, RowTheListRefusesEndsTheLoad) {
   Fake.rowsTaken = 4;
   LoadCsvFile(file.path(), ",");
   ExpectCountMessage(4);
+}
+
+struct StopCase {
+  int32_t stopAtRows;
+  int32_t answer;
+  const char *message; // null: no message
+};
+
+// A load stopped by the user keeps the rows read so far and closes the file;
+// Esc says how many rows the list holds, the close box or "Ende" says
+// nothing. A stop asked for with the last line read is too late to matter.
+TEST_F(CsvLoaderTest, StoppedLoadKeepsTheRowsReadAndClosesTheFile) {
+  TempFile file(".csv", "1\n\n2\n3\n4\n");
+  const StopCase cases[] = {
+      {1, LOAD_STOP_ASKED, "Abgebrochen - nur 1 Zeilen gelesen !"},
+      {3, LOAD_STOP_ASKED, "Abgebrochen - nur 3 Zeilen gelesen !"},
+      {1, LOAD_QUIT_ASKED, nullptr},
+      {2, LOAD_QUIT_ASKED, nullptr},
+      {4, LOAD_STOP_ASKED, "4 Zeilen gelesen !"},
+  };
+  for (const StopCase &c : cases) {
+    SCOPED_TRACE(c.stopAtRows);
+    ResetFakes();
+    Fake.stopAtRows = c.stopAtRows;
+    Fake.stopAnswer = c.answer;
+    LoadCsvFile(file.path(), ",");
+    EXPECT_EQ(static_cast<int32_t>(Fake.rows.size()), c.stopAtRows);
+    EXPECT_EQ(RegistryLookup(FileRegistry, FILE_CSV), nullptr);
+    EXPECT_EQ(Fake.progressBegun, 0);
+    if (c.message) {
+      ExpectScratchMessage("Anzahl Zeilen", c.message);
+    } else {
+      EXPECT_EQ(Fake.messageCount, 0);
+    }
+    EXPECT_EQ(ScratchPos, scratchBefore);
+  }
+}
+
+TEST_F(CsvLoaderTest, StoppedLoadsLeaveNothingBehind) {
+  TempFile file(".csv", "a,b\nc,d\ne,f\n");
+  Fake.stopAtRows = 2;
+  Fake.stopAnswer = LOAD_STOP_ASKED;
+  LoadCsvFile(file.path(), ",");
+  const SIZE_T programBytes = HeapBytesInUse(ProgramHeap);
+  const SIZE_T stringBytes = HeapBytesInUse(StringHeap);
+  for (int i = 0; i < 200; i++) {
+    Fake.messageCount = 0;
+    Fake.stopAnswer = i % 2 ? LOAD_STOP_ASKED : LOAD_QUIT_ASKED;
+    LoadCsvFile(file.path(), ",");
+    ASSERT_EQ(Fake.rows.size(), 2u);
+  }
+  EXPECT_EQ(HeapBytesInUse(ProgramHeap), programBytes);
+  EXPECT_EQ(HeapBytesInUse(StringHeap), stringBytes);
+  EXPECT_EQ(ScratchPos, scratchBefore);
 }
 
 } // namespace

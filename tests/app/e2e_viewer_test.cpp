@@ -549,6 +549,66 @@ TEST_F(ViewerTest, DialogChoiceOfLookAlikeNamesNeverLoadsTheOther) {
   }
 }
 
+// During a big load the window answers the system, shows the rows read in
+// its title, and a "Start" press begins no second load: the whole file is
+// counted, no file dialog follows, and the title is empty again.
+TEST_F(ViewerTest, BigLoadAnswersProbesAndStartsNoSecondLoad) {
+  const int32_t rows = 200000;
+  TempFile big(".csv", ManyRows(rows));
+  ASSERT_TRUE(RemoteViewerBeginLoad(&viewer, big.path(), WAIT_MS)) << RemoteViewerDescribeWindows(&viewer);
+  EXPECT_NE(RemoteWindowWaitTitle(viewer.window, WAIT_MS).find(" Zeilen \x85"), std::string::npos);
+  RemoteClick(Gadget(GADGET_START));
+  int32_t probes = 0;
+  HWND box = nullptr;
+  for (DWORD waited = 0; !box && waited < 10 * WAIT_MS; waited += 50) {
+    // Far less than the load takes: a window that handles no message
+    // during the load misses it.
+    ASSERT_GE(RemoteWindowProbe(viewer.window, 2000), 0) << "probe " << probes;
+    probes++;
+    Sleep(50);
+    box = RemoteViewerDialog(&viewer, REMOTE_DIALOG_MESSAGE);
+  }
+  ASSERT_NE(box, nullptr) << RemoteViewerDescribeWindows(&viewer);
+  EXPECT_GT(probes, 3);
+  EXPECT_EQ(RemoteMessageText(box), std::to_string(rows) + " Zeilen gelesen !");
+  EXPECT_EQ(RemoteWindowText(viewer.window), "");
+  RemoteMessageConfirm(box);
+  EXPECT_EQ(RemoteViewerWaitDialog(&viewer, REMOTE_DIALOG_FILE, QUIET_MS), nullptr);
+  RemoteClick(Gadget(GADGET_END));
+  ExpectEndsWithExitCodeZero();
+}
+
+// Esc stops a load: the rows read stay and the message says how many; the
+// Esc is used up and does not close that message.
+TEST_F(ViewerTest, EscStopsALoadAndSaysHowManyRowsItRead) {
+  const int32_t rows = 200000;
+  TempFile big(".csv", ManyRows(rows));
+  ASSERT_TRUE(RemoteViewerBeginLoad(&viewer, big.path(), WAIT_MS)) << RemoteViewerDescribeWindows(&viewer);
+  ASSERT_NE(RemoteWindowWaitTitle(viewer.window, WAIT_MS), "");
+  RemoteViewerKeyPost(&viewer, VK_ESCAPE);
+  HWND box = RemoteViewerWaitDialog(&viewer, REMOTE_DIALOG_MESSAGE, WAIT_MS);
+  ASSERT_NE(box, nullptr) << RemoteViewerDescribeWindows(&viewer);
+  const int32_t held = RemoteListCount(Gadget(GADGET_LIST));
+  EXPECT_GT(held, 0);
+  EXPECT_LT(held, rows);
+  EXPECT_EQ(RemoteWindowText(box), "Anzahl Zeilen");
+  EXPECT_EQ(RemoteMessageText(box), "Abgebrochen - nur " + std::to_string(held) + " Zeilen gelesen !");
+  EXPECT_FALSE(RemoteWindowWaitHidden(box, QUIET_MS));
+  RemoteMessageConfirm(box);
+  ASSERT_TRUE(RemoteViewerWaitDialogGone(&viewer, REMOTE_DIALOG_MESSAGE, WAIT_MS));
+  // The viewer goes on as usual.
+  TempFile small(".csv", "a,b\n");
+  EXPECT_EQ(Load(small), "1 Zeilen gelesen !");
+}
+
+TEST_F(ViewerTest, CloseBoxDuringALoadEndsTheProgram) {
+  TempFile big(".csv", ManyRows(200000));
+  ASSERT_TRUE(RemoteViewerBeginLoad(&viewer, big.path(), WAIT_MS)) << RemoteViewerDescribeWindows(&viewer);
+  ASSERT_NE(RemoteWindowWaitTitle(viewer.window, WAIT_MS), "");
+  PostMessageA(viewer.window, WM_SYSCOMMAND, SC_CLOSE, 0);
+  ExpectEndsWithExitCodeZero();
+}
+
 struct ViewerResources {
   DWORD handles;
   DWORD gdiObjects;

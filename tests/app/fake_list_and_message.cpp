@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include <gtest/gtest.h>
+
 #include "app/loader_calls.h"
 #include "toolkit/strings/string_engine.h"
 
@@ -43,6 +45,7 @@ int32_t ListViewAddColumn(ObjectId, int32_t, const char *, int32_t) {
 
 int32_t ShowMessage(const char *title, const char *text, uint32_t flags) {
   Fake.messageCount++;
+  Fake.messageDuringProgress = Fake.progressBegun != 0;
   Fake.messageTitle = title ? title : "";
   Fake.messageText = text ? text : "";
   Fake.messageFlags = flags;
@@ -55,4 +58,17 @@ int32_t ShowMessage(const char *title, const char *text, uint32_t flags) {
   Fake.messageSurvivedScratchWork = Fake.messageText == text;
   ScratchSetPos(pos);
   return 1;
+}
+
+void LoadProgressBegin() {
+  Fake.progressBegun++;
+}
+
+int32_t LoadProgressStep(int32_t rows) {
+  EXPECT_EQ(rows, static_cast<int32_t>(Fake.rows.size()));
+  return rows == Fake.stopAtRows ? Fake.stopAnswer : LOAD_GO_ON;
+}
+
+void LoadProgressEnd() {
+  Fake.progressBegun--;
 }

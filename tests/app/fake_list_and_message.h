@@ -18,6 +18,11 @@ struct FakeListAndMessage {
   // The message text must survive string work done while the box is open.
   bool messageSurvivedScratchWork = false;
   bool messageAtScratchEnd = false; // ScratchPos stood one past its NUL
+  // The load's progress: the answer given once the list holds stopAtRows.
+  int32_t stopAtRows = -1;
+  int32_t stopAnswer = 0;
+  int32_t progressBegun = 0; // begun and not yet ended
+  bool messageDuringProgress = false;
 };
 
 extern FakeListAndMessage Fake;

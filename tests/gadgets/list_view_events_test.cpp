@@ -130,6 +130,23 @@ TEST_F(ListViewTest, BurstOfAddedRowsHoldsRedrawUntilMessagesFlow) {
   EXPECT_GE(last.top, 0);
 }
 
+// A list kept held stays held through message loops and paints, and
+// the first look at the queue after the keep ends the hold.
+TEST_F(ListViewTest, KeptListStaysHeldUntilTheKeepEnds) {
+  EventDrain();
+  ListViewRedrawKeepHeld(0, 1);
+  GadgetItemAdd(0, -1, "x");
+  // Uncovered meanwhile, with a message in the queue.
+  InvalidateRect(list, nullptr, FALSE);
+  PostMessageA(list, WM_NULL, 0, 0);
+  EventDrain();
+  EXPECT_TRUE(ListViewRedrawHeld(list));
+  ListViewRedrawKeepHeld(0, 0);
+  EXPECT_TRUE(ListViewRedrawHeld(list));
+  EventWait(0);
+  EXPECT_FALSE(ListViewRedrawHeld(list));
+}
+
 TEST_F(ListViewTest, HeldListDestroyedBeforeMessagesFlow) {
   GadgetItemAdd(0, -1, "x");
   EXPECT_TRUE(ListViewRedrawHeld(list));

@@ -7,12 +7,21 @@
 
 #include "tests/support/message_sequence.h"
 #include "tests/windows/window_test_support.h"
+#include "toolkit/windows/event_pump.h"
 
 namespace {
 const UINT MSG_PLAIN = WM_USER + 7;
 
 bool SameFields(const EventFields &a, const EventFields &b) {
   return memcmp(&a, &b, sizeof a) == 0;
+}
+
+bool KeyMessages(UINT message, WPARAM, LPARAM) {
+  return message == WM_KEYDOWN || message == WM_CHAR;
+}
+
+int32_t AllButGadget13(int32_t code, int32_t gadget) {
+  return !(code == EVENT_GADGET && gadget == 13);
 }
 
 class EventWaitTest : public testing::Test {
@@ -149,4 +158,25 @@ TEST_F(EventWaitTest, TabIsTranslatedForTheActiveToolkitWindow) {
   EXPECT_EQ(GetFocus(), second);
   DestroyWindow(first);
   DestroyWindow(second);
+}
+
+// A pump dispatches but hands nothing out: the gadget and window events it
+// caused come out of the following waits in their order and whole, but for
+// those its filter refuses; the stop key is taken out, untranslated.
+TEST_F(EventWaitTest, PumpLeavesItsEventsToTheWait) {
+  MessageRecorder keys(nullptr, KeyMessages);
+  PostMessageA(window(), MSG_GADGET_EVENT, 12, 768);
+  PostMessageA(window(), WM_CLOSE, 0, 0);
+  PostMessageA(window(), MSG_GADGET_EVENT, 13, 0);
+  PostMessageA(window(), WM_KEYDOWN, VK_ESCAPE, MapVirtualKeyA(VK_ESCAPE, MAPVK_VK_TO_VSC) << 16 | 1);
+  PostMessageA(window(), MSG_GADGET_EVENT, 14, 2);
+  EventFields working = EventWorking();
+  EXPECT_EQ(EventPump(VK_ESCAPE, AllButGadget13, 1000), 1);
+  EXPECT_TRUE(SameFields(EventWorking(), working));
+  EXPECT_EQ(EventPump(VK_ESCAPE, AllButGadget13, 1000), 0);
+  // Esc pressed: no character follows.
+  const ExpectedMessage STOP_KEY_TAKEN[] = {{WM_KEYDOWN, SEQ_POSTED}, {0}};
+  EXPECT_TRUE(keys.Check(STOP_KEY_TAKEN));
+  EXPECT_EQ(EventsOnly(EventDrain(), {EVENT_GADGET, EVENT_CLOSE_WINDOW}),
+            (std::vector<DrainedEvent>{{EVENT_GADGET, 12, 768}, {EVENT_CLOSE_WINDOW}, {EVENT_GADGET, 14, 2}}));
 }

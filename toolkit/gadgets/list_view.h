@@ -23,3 +23,7 @@ extern COLORREF ListViewDefaultBackColor;
 HWND ListViewCreate(ObjectId number, int32_t x, int32_t y, int32_t width, int32_t height, const char *title,
                     int32_t titleWidth, uint32_t flags);
 LRESULT CALLBACK ListViewWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// 1 holds the list's redraw until it is called with 0, whatever message
+// loops run meanwhile; 0 lets the next fetched message end the hold. Nothing
+// for a number that names no list view.
+void ListViewRedrawKeepHeld(ObjectId number, int32_t keep);

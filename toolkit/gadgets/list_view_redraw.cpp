@@ -15,13 +15,22 @@
 // inserted rows would have invalidated it anyway. A paint sent directly
 // (UpdateWindow) ends the hold in ListViewWindowProc, and the toolkit
 // operations whose result depends on an up-to-date scroll range end it first.
+//
+// Work that adds rows for long and lets the window handle its messages now
+// and then (a big file's load) would end the hold at every such pass, and a
+// repaint of the list costs some tens of milliseconds under Wine. So one list
+// may be kept held: fetched messages and paints leave it held, it is not
+// invalidated for the hook, and it comes on again through the hook once the
+// keep ends. While kept it still paints what it holds when it is uncovered.
 #include "toolkit/core/program_heap.h"
+#include "toolkit/gadgets/gadget.h"
 #include "toolkit/gadgets/list_view_internal.h"
 
 static HWND *HeldLists;
 static int32_t HeldCount;
 static int32_t HeldCapacity;
 static HHOOK RedrawHook;
+static HWND KeptList;
 
 static int32_t ListViewHeldIndex(HWND control) {
   for (int32_t i = 0; i < HeldCount; i++) {
@@ -51,7 +60,7 @@ static bool ListViewHeldRemove(HWND control) {
 }
 
 void ListViewRedrawResume(HWND control) {
-  if (!ListViewHeldRemove(control)) {
+  if (control == KeptList || !ListViewHeldRemove(control)) {
     return;
   }
   SendMessageA(control, WM_SETREDRAW, TRUE, 0);
@@ -60,15 +69,17 @@ void ListViewRedrawResume(HWND control) {
 
 static LRESULT CALLBACK ListViewRedrawHookProc(int code, WPARAM wParam, LPARAM lParam) {
   HHOOK hook = RedrawHook;
-  if (code == HC_ACTION) {
-    while (HeldCount > 0) {
-      ListViewRedrawResume(HeldLists[HeldCount - 1]);
-    }
+  // Downwards, since a resumed list's place takes the last one's.
+  for (int32_t i = HeldCount - 1; code == HC_ACTION && i >= 0; i--) {
+    ListViewRedrawResume(HeldLists[i]);
   }
   return CallNextHookEx(hook, code, wParam, lParam);
 }
 
 void ListViewRedrawForget(HWND control) {
+  if (control == KeptList) {
+    KeptList = nullptr;
+  }
   ListViewHeldRemove(control);
 }
 
@@ -94,5 +105,25 @@ void ListViewRedrawHold(HWND control) {
   }
   HeldLists[HeldCount++] = control;
   SendMessageA(control, WM_SETREDRAW, FALSE, 0);
-  InvalidateRect(control, nullptr, FALSE);
+  if (control != KeptList) {
+    InvalidateRect(control, nullptr, FALSE);
+  }
+}
+
+void ListViewRedrawKeepHeld(ObjectId number, int32_t keep) {
+  GadgetRecord *gadget = static_cast<GadgetRecord *>(RegistryLookup(GadgetRegistry, number));
+  if (gadget == nullptr || gadget->operations->type != GADGET_TYPE_LIST_VIEW) {
+    return;
+  }
+  HWND control = gadget->window;
+  if (keep) {
+    KeptList = control;
+    ListViewRedrawHold(control);
+  } else if (control == KeptList) {
+    KeptList = nullptr;
+    // Something for the hook to fetch, as for any held list.
+    if (ListViewRedrawHeld(control)) {
+      InvalidateRect(control, nullptr, FALSE);
+    }
+  }
 }

@@ -34,6 +34,11 @@ struct EventQueueNode {
   EventQueueNode *next;
   int32_t code;
   int32_t window;
+  // A gadget event queued by EventPump carries its gadget and type, which go
+  // back into the working fields when the event is handed out; 0 otherwise.
+  int32_t carriesGadget;
+  int32_t gadget;
+  int32_t EventType;
 };
 
 struct EventState {

@@ -1,6 +1,7 @@
 // The event wait: queued window events first, then one platform message.
 #include "toolkit/core/library_state.h"
 #include "toolkit/windows/event.h"
+#include "toolkit/windows/event_dispatch.h"
 #include "toolkit/windows/event_queue.h"
 #include "toolkit/windows/window_lookup.h"
 
@@ -35,7 +36,9 @@ bool EventFetch(int32_t timeout, MSG *message) {
   }
   return PeekMessageA(message, nullptr, 0, 0, PEEK_FLAGS) != 0;
 }
+} // namespace
 
+// Shared with EventPump.
 void EventDispatch(MSG *message) {
   HWND active = GetActiveWindow();
   HACCEL table = ActiveWindowAccelerators(active);
@@ -46,16 +49,13 @@ void EventDispatch(MSG *message) {
   TranslateMessage(message);
   DispatchMessageA(message);
 }
-} // namespace
 
 int32_t EventWait(int32_t timeout) {
   EventState *state = LibraryStateGet(EventStateRecord);
   EventFields &working = state->working;
   working.EventType = -1;
   int32_t result;
-  int32_t window;
-  if (EventQueuePop(&result, &window)) {
-    working.window = window;
+  if (EventQueuePop(&result, &working)) {
     working.pendingCode = 0;
   } else {
     // Zeroed so that a failed GetMessageA never hands on stale contents.

@@ -2,6 +2,7 @@
 #include "toolkit/core/library_state.h"
 #include "toolkit/windows/event.h"
 #include "toolkit/windows/sizing.h"
+#include "toolkit/windows/window_busy_cursor.h"
 #include "toolkit/windows/window_command.h"
 #include "toolkit/windows/window_drop.h"
 #include "toolkit/windows/window_gadgets.h"
@@ -104,6 +105,8 @@ LRESULT WindowEventProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     return WindowGadgetForward(reinterpret_cast<HWND>(lParam), window, message, wParam, lParam);
   case WM_DROPFILES:
     return WindowDropHandle(number, wParam);
+  case WM_SETCURSOR:
+    return WindowBusyCursorAnswer(lParam);
   case MSG_GADGET_EVENT:
     working.pendingCode = EVENT_GADGET;
     working.EventType = static_cast<int32_t>(lParam);

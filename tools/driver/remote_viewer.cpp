@@ -518,3 +518,44 @@ int32_t RemoteClipboardWaitChange(DWORD sequence, DWORD timeoutMs) {
   }
   return 0;
 }
+
+int32_t RemoteViewerBeginLoad(const RemoteViewer *viewer, const std::string &path, DWORD timeoutMs) {
+  RemoteClick(RemoteViewerGadget(viewer, GADGET_START));
+  HWND dialog = RemoteViewerWaitDialog(viewer, REMOTE_DIALOG_FILE, timeoutMs);
+  if (!dialog) {
+    return 0;
+  }
+  RemoteFileDialogChoose(dialog, path);
+  return RemoteWindowWaitHidden(dialog, timeoutMs);
+}
+
+void RemoteViewerKeyPost(const RemoteViewer *viewer, WPARAM key) {
+  GUITHREADINFO info;
+  ZeroMemory(&info, sizeof info);
+  info.cbSize = sizeof info;
+  HWND target = GetGUIThreadInfo(viewer->process.dwThreadId, &info) && info.hwndFocus ? info.hwndFocus : viewer->window;
+  UINT scanCode = MapVirtualKeyA(static_cast<UINT>(key), MAPVK_VK_TO_VSC);
+  PostMessageA(target, WM_KEYDOWN, key, 1 | static_cast<LPARAM>(scanCode << 16));
+  PostMessageA(target, WM_KEYUP, key, 1 | static_cast<LPARAM>(scanCode << 16) | (LPARAM(3) << 30));
+}
+
+int32_t RemoteWindowProbe(HWND window, DWORD timeoutMs) {
+  DWORD start = GetTickCount();
+  DWORD_PTR ignored = 0;
+  if (!SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &ignored)) {
+    return -1;
+  }
+  return static_cast<int32_t>(GetTickCount() - start);
+}
+
+std::string RemoteWindowWaitTitle(HWND window, DWORD timeoutMs) {
+  for (DWORD waited = 0; waited < timeoutMs; waited += REMOTE_POLL_MS) {
+    // For another process's window this reads the title without a message.
+    char title[256] = "";
+    if (GetWindowTextA(window, title, sizeof title) > 0) {
+      return title;
+    }
+    Sleep(REMOTE_POLL_MS);
+  }
+  return std::string();
+}

@@ -95,3 +95,15 @@ std::string RemoteViewerLoad(const RemoteViewer *viewer, const std::string &path
 // The message box that comes within the time, confirmed: its text (and
 // title), or the empty text when none came.
 std::string RemoteViewerConfirmMessage(const RemoteViewer *viewer, DWORD timeoutMs, std::string *title = nullptr);
+
+// A load begun and not waited for: "Start" pressed, the path chosen, the
+// dialog gone; 0 when the dialog did not come or go.
+int32_t RemoteViewerBeginLoad(const RemoteViewer *viewer, const std::string &path, DWORD timeoutMs);
+// A key pressed and released in the control that has the viewer's keyboard
+// focus (the window itself when none has), as posted keyboard messages.
+void RemoteViewerKeyPost(const RemoteViewer *viewer, WPARAM key);
+// Milliseconds the window took to answer WM_NULL, or -1 when it did not
+// answer within the timeout.
+int32_t RemoteWindowProbe(HWND window, DWORD timeoutMs);
+// Waits until the window's title is not empty; the title, or empty on timeout.
+std::string RemoteWindowWaitTitle(HWND window, DWORD timeoutMs);

@@ -1,0 +1,109 @@
+// Keeping the window alive during a load. Every 100 ms the load lets the
+// window handle its messages (EventPump), so it repaints, answers the
+// system's probes and can be moved. The list shows its first rows at the
+// first such pass; then it is kept held, since a repaint of it costs about as
+// much as 2,000 rows, and shows the rows read every two seconds.
+//
+// Nothing the main loop acts on is handled here: a close or "Ende" only
+// stops the load and stays queued for the loop, which then ends the program;
+// "Start" is dropped, so no second load begins inside this one; a dropped
+// file is dropped too. Typing in the separator field goes on as usual and
+// changes only the next load, which reads the field anew.
+//
+// A load shorter than one interval handles no message and shows nothing but
+// the wait cursor; one shorter than the title delay leaves the title alone.
+#include "app/load_progress.h"
+
+#include <windows.h>
+
+#include "app/viewer_numbers.h"
+#include "toolkit/gadgets/list_view.h"
+#include "toolkit/strings/string_engine.h"
+#include "toolkit/strings/string_functions.h"
+#include "toolkit/windows/event.h"
+#include "toolkit/windows/event_pump.h"
+#include "toolkit/windows/window_busy_cursor.h"
+#include "toolkit/windows/window_title.h"
+
+namespace {
+const DWORD LOAD_PUMP_INTERVAL_MS = 100;
+const DWORD LOAD_PUMP_BUDGET_MS = 20;
+const DWORD LOAD_TITLE_DELAY_MS = 500;
+const DWORD LOAD_TITLE_INTERVAL_MS = 250;
+const DWORD LOAD_ROWS_INTERVAL_MS = 2000;
+// Lines between two looks at the clock: a few milliseconds of loading.
+const int32_t LOAD_LINES_PER_CLOCK = 256;
+
+struct LoadProgressState {
+  DWORD start;
+  DWORD lastPump;
+  DWORD lastTitle;
+  DWORD lastRows; // 0 until the list first showed its rows
+  int32_t linesToClock;
+  int32_t titleShown;
+  int32_t quitAsked;
+};
+LoadProgressState Progress;
+
+int32_t LoadEventKeep(int32_t code, int32_t gadget) {
+  if (code == EVENT_CLOSE_WINDOW || (code == EVENT_GADGET && gadget == GADGET_END)) {
+    Progress.quitAsked = 1;
+    return 1;
+  }
+  return !(code == EVENT_GADGET && gadget == GADGET_START) && code != EVENT_DROP_FILE;
+}
+
+void LoadProgressTitle(int32_t rows) {
+  int32_t pos = ScratchPos;
+  StrFromInt(rows, pos);
+  StrAppendScratch(" Zeilen \x85");
+  WindowTitleSet(WINDOW_MAIN, ScratchAt(pos));
+  ScratchSetPos(pos);
+  Progress.titleShown = 1;
+}
+} // namespace
+
+void LoadProgressBegin() {
+  Progress = LoadProgressState();
+  Progress.start = GetTickCount();
+  Progress.lastPump = Progress.start;
+  Progress.linesToClock = LOAD_LINES_PER_CLOCK;
+  WindowBusyCursorSet(1);
+}
+
+int32_t LoadProgressStep(int32_t rows) {
+  if (--Progress.linesToClock > 0) {
+    return LOAD_GO_ON;
+  }
+  Progress.linesToClock = LOAD_LINES_PER_CLOCK;
+  DWORD now = GetTickCount();
+  if (now - Progress.lastPump < LOAD_PUMP_INTERVAL_MS) {
+    return LOAD_GO_ON;
+  }
+  Progress.lastPump = now;
+  if (now - Progress.start >= LOAD_TITLE_DELAY_MS && now - Progress.lastTitle >= LOAD_TITLE_INTERVAL_MS) {
+    Progress.lastTitle = now;
+    LoadProgressTitle(rows);
+  }
+  bool showRows = Progress.lastRows == 0 || now - Progress.lastRows >= LOAD_ROWS_INTERVAL_MS;
+  if (showRows) {
+    Progress.lastRows = now;
+    ListViewRedrawKeepHeld(GADGET_LIST, 0);
+  }
+  int32_t stopKey = EventPump(VK_ESCAPE, LoadEventKeep, LOAD_PUMP_BUDGET_MS);
+  if (showRows) {
+    ListViewRedrawKeepHeld(GADGET_LIST, 1);
+  }
+  if (Progress.quitAsked) {
+    return LOAD_QUIT_ASKED;
+  }
+  return stopKey ? LOAD_STOP_ASKED : LOAD_GO_ON;
+}
+
+void LoadProgressEnd() {
+  ListViewRedrawKeepHeld(GADGET_LIST, 0);
+  if (Progress.titleShown) {
+    WindowTitleSet(WINDOW_MAIN, "");
+  }
+  WindowBusyCursorSet(0);
+}

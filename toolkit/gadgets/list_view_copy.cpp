@@ -1,5 +1,4 @@
-// Ctrl+C and Ctrl+A in a list: the selected rows copied out as text, and
-// every row selected as one change.
+// Ctrl+C in a list: the selected rows copied out as text.
 //
 // The copy is a TAB between columns and CR LF after each row, as UTF-16
 // (CF_UNICODETEXT) and as the same text in the ANSI code page (CF_TEXT), in
@@ -13,13 +12,6 @@
 // that cannot grow ends the copy with the clipboard as it was, and the list
 // reports GADGET_EVENT_COPY_FAILED: the text is never cut short. Fields are
 // copied as they are, a TAB or line break inside one included.
-//
-// Selecting every row takes one message (row -1) with the list's redraw held
-// until the next message is fetched. The control tells its parent of each
-// row's change, twice, and the list would post an event for each. Those
-// notices pass the parent window's whole procedure chain, which took about
-// 80% of the time (9 of 11 us a row under Wine), so for that one message
-// the parent answers them itself, and the list posts one change for the lot.
 #include <climits>
 
 #include "toolkit/gadgets/list_view.h"
@@ -193,8 +185,7 @@ static bool ListCopyPublish(HWND owner, HGLOBAL bytes, HGLOBAL wide) {
   return placed;
 }
 
-// False only when memory ran out; no selected row leaves the clipboard alone.
-static bool ListViewCopySelected(GadgetRecord *gadget) {
+bool ListViewCopySelected(GadgetRecord *gadget) {
   HWND control = gadget->window;
   int32_t columns = ListViewColumnCount(control);
   if (columns == 0 || ListViewFirstSelected(control) == -1) {
@@ -209,60 +200,4 @@ static bool ListViewCopySelected(GadgetRecord *gadget) {
     return false;
   }
   return ListCopyPublish(control, bytes, wide);
-}
-
-// The procedure of the list's parent while every row is selected.
-static WNDPROC SelectAllParentProcedure;
-
-// Answers the control's notices of each row's change, which the list turns
-// into nothing but the one change posted afterwards; the rest goes on.
-static LRESULT CALLBACK SelectAllParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NOTIFY) {
-    UINT code = reinterpret_cast<const NMHDR *>(lParam)->code;
-    if (code == LVN_ITEMCHANGING || code == LVN_ITEMCHANGED) {
-      return 0;
-    }
-  }
-  return CallWindowProcA(SelectAllParentProcedure, window, message, wParam, lParam);
-}
-
-static void ListViewSelectAll(HWND control) {
-  if (GetWindowLongPtrA(control, GWL_STYLE) & LVS_SINGLESEL) {
-    return;
-  }
-  int32_t before = static_cast<int32_t>(SendMessageA(control, LVM_GETSELECTEDCOUNT, 0, 0));
-  ListViewRedrawHold(control);
-  HWND parent = GetParent(control);
-  SelectAllParentProcedure = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(parent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SelectAllParentProc)));
-  LVITEMA item = {};
-  item.stateMask = LVIS_SELECTED;
-  item.state = LVIS_SELECTED;
-  SendMessageA(control, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
-  SetWindowLongPtrA(parent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SelectAllParentProcedure));
-  int32_t rows = ListViewRowCount(control);
-  if (static_cast<int32_t>(SendMessageA(control, LVM_GETSELECTEDCOUNT, 0, 0)) != before) {
-    // As a row-by-row selection would leave it: the last row selected.
-    SetPropA(control, LIST_VIEW_LAST_SELECTED_PROPERTY, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(rows - 1)));
-    GadgetPostEvent(control, GADGET_EVENT_CHANGE);
-  }
-}
-
-bool ListViewKeyCommand(HWND control, WPARAM key) {
-  // Ctrl alone: Ctrl+Alt is AltGr, which types characters.
-  if ((key != 'A' && key != 'C') || GetKeyState(VK_CONTROL) >= 0 || GetKeyState(VK_MENU) < 0 ||
-      GetKeyState(VK_SHIFT) < 0) {
-    return false;
-  }
-  ObjectId number = static_cast<ObjectId>(GetWindowLongPtrA(control, GWLP_ID));
-  GadgetRecord *gadget = static_cast<GadgetRecord *>(RegistryLookup(GadgetRegistry, number));
-  if (!gadget) {
-    return false;
-  }
-  if (key == 'A') {
-    ListViewSelectAll(control);
-  } else if (!ListViewCopySelected(gadget)) {
-    GadgetPostEvent(control, GADGET_EVENT_COPY_FAILED);
-  }
-  return true;
 }

@@ -52,6 +52,9 @@ bool ListViewRedrawHeld(HWND control);
 // Ctrl+C (copy the selected rows) and Ctrl+A (select every row); true when
 // the key press was one of them and has been handled.
 bool ListViewKeyCommand(HWND control, WPARAM key);
+// The selected rows onto the clipboard; false only when memory ran out, and
+// no selected row leaves the clipboard alone.
+bool ListViewCopySelected(GadgetRecord *gadget);
 
 // Notifications, custom draw and grid.
 LRESULT ListViewNotify(GadgetRecord *gadget, HWND parent, UINT message, WPARAM wParam, LPARAM lParam);

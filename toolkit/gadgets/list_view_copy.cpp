@@ -1,17 +1,17 @@
 // Ctrl+C in a list: the selected rows copied out as text.
 //
 // The copy is a TAB between columns and CR LF after each row, as UTF-16
-// (CF_UNICODETEXT) and as the same text in the ANSI code page (CF_TEXT), in
-// which the list was given its texts. The control keeps the texts, not the
-// gadget, so each cell is read from the control in the control's own UTF-16
-// straight into the clipboard's block, calling the control's procedure
-// directly: the message path around it, and a conversion per cell, would
-// cost more than the reading itself. The texts' length is only known once
-// they are read, so that block grows by doubling and is cut to size at the
-// end; the ANSI block is then sized once, from the converted length. A block
-// that cannot grow ends the copy with the clipboard as it was, and the list
-// reports GADGET_EVENT_COPY_FAILED: the text is never cut short. Fields are
-// copied as they are, a TAB or line break inside one included.
+// (CF_UNICODETEXT), from which the system makes the same text in the ANSI
+// code page (CF_TEXT), in which the list was given its texts. The control
+// keeps the texts, not the gadget, so each cell is read from the control in
+// the control's own UTF-16 straight into the clipboard's block, calling the
+// control's procedure directly: the message path around it, and a conversion
+// per cell, would cost more than the reading itself. The texts' length is
+// only known once they are read, so that block grows by doubling and is cut
+// to size at the end. A block that cannot grow ends the copy with the
+// clipboard as it was, and the list reports GADGET_EVENT_COPY_FAILED: the
+// text is never cut short. Fields are copied as they are, a TAB or line break
+// inside one included.
 #include <climits>
 
 #include "toolkit/gadgets/list_view.h"
@@ -136,39 +136,30 @@ static HGLOBAL ListCopyWide(GadgetRecord *gadget, int32_t columns) {
   return fitted ? fitted : text.block;
 }
 
-// The same text as CF_TEXT; null when memory runs out.
-static HGLOBAL ListCopyBytes(HGLOBAL wideBlock) {
-  const WCHAR *wide = static_cast<const WCHAR *>(GlobalLock(wideBlock));
-  SIZE_T units = GlobalSize(wideBlock) / sizeof(WCHAR);
-  // A code page of single bytes needs no counting pass over the text.
-  CPINFO codePage = {};
-  bool singleBytes = GetCPInfo(CP_ACP, &codePage) && codePage.MaxCharSize == 1;
-  int size = 0;
-  if (units <= INT_MAX) {
-    size = singleBytes ? static_cast<int>(units)
-                       : WideCharToMultiByte(CP_ACP, 0, wide, static_cast<int>(units), nullptr, 0, nullptr, nullptr);
-  }
-  HGLOBAL block = size > 0 ? GlobalAlloc(GMEM_MOVEABLE, static_cast<SIZE_T>(size)) : nullptr;
+// The code page CF_TEXT is made in: the system's, in which the list was given
+// its texts. Null when memory runs out.
+static HGLOBAL ListCopyLocale() {
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, sizeof(LCID));
   if (block) {
-    char *bytes = static_cast<char *>(GlobalLock(block));
-    WideCharToMultiByte(CP_ACP, 0, wide, static_cast<int>(units), bytes, size, nullptr, nullptr);
+    *static_cast<LCID *>(GlobalLock(block)) = GetSystemDefaultLCID();
     GlobalUnlock(block);
   }
-  GlobalUnlock(wideBlock);
   return block;
 }
 
-// Hands both blocks to the clipboard, which owns what it takes; false when it
-// refused one for want of memory (it is left empty rather than half set).
-static bool ListCopyPublish(HWND owner, HGLOBAL bytes, HGLOBAL wide) {
+// Hands the text and its locale to the clipboard, which owns what it takes;
+// false when it refused them for want of memory (it is left empty rather than
+// half set). CF_TEXT is made by the system from the text when a program asks
+// for it, in the locale's code page: one block to hand over, not two.
+static bool ListCopyPublish(HWND owner, HGLOBAL wide, HGLOBAL locale) {
   bool open = OpenClipboard(owner);
   for (int tries = 1; !open && tries < LISTVIEW_CLIPBOARD_TRIES; tries++) {
     Sleep(LISTVIEW_CLIPBOARD_PAUSE_MS);
     open = OpenClipboard(owner);
   }
   if (!open) {
-    GlobalFree(bytes);
     GlobalFree(wide);
+    GlobalFree(locale);
     return true; // held by another program: nothing to report as memory
   }
   EmptyClipboard();
@@ -176,8 +167,8 @@ static bool ListCopyPublish(HWND owner, HGLOBAL bytes, HGLOBAL wide) {
   if (!placed) {
     GlobalFree(wide);
   }
-  if (!placed || !SetClipboardData(CF_TEXT, bytes)) {
-    GlobalFree(bytes);
+  if (!placed || !SetClipboardData(CF_LOCALE, locale)) {
+    GlobalFree(locale);
     EmptyClipboard();
     placed = false;
   }
@@ -192,12 +183,12 @@ bool ListViewCopySelected(GadgetRecord *gadget) {
     return true;
   }
   HGLOBAL wide = ListCopyWide(gadget, columns);
-  HGLOBAL bytes = wide ? ListCopyBytes(wide) : nullptr;
-  if (!bytes) {
+  HGLOBAL locale = wide ? ListCopyLocale() : nullptr;
+  if (!locale) {
     if (wide) {
       GlobalFree(wide);
     }
     return false;
   }
-  return ListCopyPublish(control, bytes, wide);
+  return ListCopyPublish(control, wide, locale);
 }

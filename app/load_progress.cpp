@@ -31,6 +31,10 @@ const DWORD LOAD_PUMP_BUDGET_MS = 20;
 const DWORD LOAD_TITLE_DELAY_MS = 500;
 const DWORD LOAD_TITLE_INTERVAL_MS = 250;
 const DWORD LOAD_ROWS_INTERVAL_MS = 2000;
+// More rows than the list shows at once. Once it has shown that many it
+// stays held: the rows in view no longer change, it still paints them when
+// uncovered, and each repaint costs tens of milliseconds under Wine.
+const int32_t LOAD_SCREENFUL_ROWS = 64;
 // Lines between two looks at the clock: a few milliseconds of loading.
 const int32_t LOAD_LINES_PER_CLOCK = 256;
 
@@ -39,6 +43,7 @@ struct LoadProgressState {
   DWORD lastPump;
   DWORD lastTitle;
   DWORD lastRows; // 0 until the list first showed its rows
+  int32_t rowsShown;
   int32_t linesToClock;
   int32_t titleShown;
   int32_t quitAsked;
@@ -85,9 +90,11 @@ int32_t LoadProgressStep(int32_t rows) {
     Progress.lastTitle = now;
     LoadProgressTitle(rows);
   }
-  bool showRows = Progress.lastRows == 0 || now - Progress.lastRows >= LOAD_ROWS_INTERVAL_MS;
+  bool showRows = Progress.lastRows == 0 ||
+                  (Progress.rowsShown < LOAD_SCREENFUL_ROWS && now - Progress.lastRows >= LOAD_ROWS_INTERVAL_MS);
   if (showRows) {
     Progress.lastRows = now;
+    Progress.rowsShown = rows;
     ListViewRedrawKeepHeld(GADGET_LIST, 0);
   }
   int32_t stopKey = EventPump(VK_ESCAPE, LoadEventKeep, LOAD_PUMP_BUDGET_MS);

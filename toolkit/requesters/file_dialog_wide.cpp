@@ -30,10 +30,11 @@ const wchar_t *AskOpenFileNameWide() {
   return ChosenWide;
 }
 
+// Told of each window about to go, before its children: a watch on every
+// message sent would slow the whole dialog down.
 static LRESULT CALLBACK NameBoxWatchProc(int code, WPARAM wParam, LPARAM lParam) {
-  const CWPSTRUCT *call = reinterpret_cast<const CWPSTRUCT *>(lParam);
-  if (code == HC_ACTION && call->message == WM_DESTROY) {
-    HWND nameBox = GetDlgItem(call->hwnd, cmb13);
+  if (code == HCBT_DESTROYWND) {
+    HWND nameBox = GetDlgItem(reinterpret_cast<HWND>(wParam), cmb13);
     if (nameBox != nullptr) {
       GetWindowTextW(nameBox, NameBoxWide, WIDE_PATH_CAPACITY);
     }
@@ -43,7 +44,7 @@ static LRESULT CALLBACK NameBoxWatchProc(int code, WPARAM wParam, LPARAM lParam)
 
 void FileDialogWatchStart() {
   NameBoxWide[0] = L'\0';
-  NameBoxWatch = SetWindowsHookExW(WH_CALLWNDPROC, NameBoxWatchProc, nullptr, GetCurrentThreadId());
+  NameBoxWatch = SetWindowsHookExW(WH_CBT, NameBoxWatchProc, nullptr, GetCurrentThreadId());
 }
 
 void FileDialogWatchEnd() {

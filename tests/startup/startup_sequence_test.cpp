@@ -33,17 +33,18 @@ TEST(StartupSequence, AFailedStepStopsTheStartedOnesNewestFirst) {
     char failing;
     bool started;
     const char *startLog;
-    const char *stopLog; // of two stops in a row
+    const char *stopLog;    // of two stops in a row
+    const char *restartLog; // b, with nothing to stop, stays done
   };
   const Case cases[] = {
-      {0, true, "+a+b+c+d", "-d-c-a"},
-      {'a', false, "+a", ""},
-      {'c', false, "+a+b+c-a", ""},
-      {'d', false, "+a+b+c+d-c-a", ""},
+      {0, true, "+a+b+c+d", "-d-c-a", "+a+c+d"},
+      {'a', false, "+a", "", "+a"},
+      {'c', false, "+a+b+c-a", "", "+a+c-a"},
+      {'d', false, "+a+b+c+d-c-a", "", "+a+c+d-c-a"},
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.startLog);
-    StartupSequence sequence = {STEPS, std::size(STEPS), 0};
+    StartupSequence sequence = {STEPS, std::size(STEPS), 0, 0};
     failingStep = c.failing;
     stepLog.clear();
     EXPECT_EQ(StartupSequenceStart(&sequence), c.started);
@@ -55,6 +56,9 @@ TEST(StartupSequence, AFailedStepStopsTheStartedOnesNewestFirst) {
     StartupSequenceStop(&sequence);
     StartupSequenceStop(&sequence);
     EXPECT_EQ(stepLog, c.stopLog);
+    stepLog.clear();
+    StartupSequenceStart(&sequence);
+    EXPECT_EQ(stepLog, c.restartLog);
   }
 }
 

@@ -59,6 +59,8 @@ TEST(ToolkitShutdownTest, WindowsAndTheirGadgetsCloseBeforeFiles) {
   // Shutdown marks the gadgets as ending; the later tests in this program
   // need the lists to free their rows again.
   ScopedValue<bool> gadgetsEnding(GadgetsEnding, false);
+  // Started again when an earlier run of this test stopped it.
+  ASSERT_TRUE(ToolkitStartup());
   std::string path = TemporaryFile();
   ASSERT_NE(FileOpen(0, path.c_str()), nullptr);
   watchedWindow = WindowOpen(50, 0, 0, 200, 100, "", WS_CAPTION);

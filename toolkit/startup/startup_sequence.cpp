@@ -2,11 +2,18 @@
 
 bool StartupSequenceStart(StartupSequence *sequence) {
   while (sequence->started < sequence->count) {
-    if (!sequence->steps[sequence->started].start()) {
+    const StartupStep &step = sequence->steps[sequence->started];
+    // A restart must not make the heaps again: records and texts in them
+    // outlive the stop.
+    bool stillStands = step.stop == nullptr && sequence->started < sequence->reached;
+    if (!stillStands && !step.start()) {
       StartupSequenceStop(sequence);
       return false;
     }
     sequence->started++;
+    if (sequence->started > sequence->reached) {
+      sequence->reached = sequence->started;
+    }
   }
   return true;
 }

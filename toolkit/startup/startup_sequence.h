@@ -12,10 +12,12 @@ struct StartupSequence {
   const StartupStep *steps;
   size_t count;
   size_t started; // the steps started and not yet stopped
+  size_t reached; // the most steps ever started at once
 };
 
 // Starts the steps not yet started. When one fails, stops the started ones
-// in reverse order and returns false.
+// in reverse order and returns false. A step with nothing to stop runs once:
+// after a stop, what it made still stands.
 bool StartupSequenceStart(StartupSequence *sequence);
 // Stops the started steps in reverse order; nothing when none is started.
 void StartupSequenceStop(StartupSequence *sequence);

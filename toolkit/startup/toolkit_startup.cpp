@@ -37,7 +37,7 @@ const StartupStep STARTUP_STEPS[] = {
 #endif
 };
 
-StartupSequence ToolkitSequence = {STARTUP_STEPS, std::size(STARTUP_STEPS), 0};
+StartupSequence ToolkitSequence = {STARTUP_STEPS, std::size(STARTUP_STEPS), 0, 0};
 
 } // namespace
 

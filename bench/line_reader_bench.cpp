@@ -85,6 +85,23 @@ void LongLineGenerate(const char *path, long long size) {
 
 // FileReadLine before the library search: the same file record, buffer,
 // reservations and line ends, but every byte of a run tested for a mark.
+int32_t ByteLoopNext(FileRecord *file, unsigned char *byte) {
+  if (file->unreadCount < 1) {
+    DWORD count = 0;
+    if (!ReadFile(file->handle, file->buffer, static_cast<DWORD>(file->bufferSize), &count, nullptr)) {
+      count = 0;
+    }
+    file->fillCount = static_cast<int32_t>(count);
+    file->unreadCount = static_cast<int32_t>(count);
+    if (count == 0) {
+      return 0;
+    }
+  }
+  *byte = file->buffer[file->fillCount - file->unreadCount];
+  file->unreadCount--;
+  return 1;
+}
+
 void ByteLoopReadLine(ObjectId number, int32_t pos) {
   int32_t reserved = 4096;
   char *line = ScratchReserve(reserved, pos);
@@ -109,7 +126,7 @@ void ByteLoopReadLine(ObjectId number, int32_t pos) {
     length += count;
     reservationGrowWhenFull();
     unsigned char byte = 0;
-    FileReadByte(file, &byte);
+    ByteLoopNext(file, &byte);
     if (byte != 0) {
       line[length++] = static_cast<char>(byte);
     }
@@ -117,7 +134,7 @@ void ByteLoopReadLine(ObjectId number, int32_t pos) {
     if (byte == 0 || byte == '\n' || byte == '\r') {
       length -= byte != 0;
       unsigned char after = 0;
-      if (byte == '\r' && FileReadByte(file, &after) && after != '\n') {
+      if (byte == '\r' && ByteLoopNext(file, &after) && after != '\n') {
         file->unreadCount++;
       }
       break;

@@ -8,6 +8,14 @@
 int32_t FILE_BUFFER_SIZE = 4096;
 ObjectRegistry *FileRegistry = nullptr;
 
+namespace {
+
+// A line is assembled in the scratch buffer in reservations of this size.
+const int32_t FILE_LINE_STEP = 4096;
+const int32_t FILE_REGISTRY_GROWTH = 16;
+
+// The next byte from the buffer, refilling it when all of it was delivered.
+// A failed read counts as the end of the file.
 int32_t FileReadByte(FileRecord *file, unsigned char *destination) {
   if (file->unreadCount < 1) {
     DWORD count = 0;
@@ -24,12 +32,6 @@ int32_t FileReadByte(FileRecord *file, unsigned char *destination) {
   file->unreadCount--;
   return 1;
 }
-
-namespace {
-
-// A line is assembled in the scratch buffer in reservations of this size.
-const int32_t FILE_LINE_STEP = 4096;
-const int32_t FILE_REGISTRY_GROWTH = 16;
 
 // Without a buffer every byte is one read from the system.
 int32_t FileReadByteDirect(FileRecord *file, unsigned char *destination) {

@@ -26,8 +26,5 @@ HANDLE FileOpen(ObjectId number, const char *path);
 // (a name from the command line or a drop) opens as it stands.
 HANDLE FileOpenWide(ObjectId number, const wchar_t *path);
 void FileReadLine(ObjectId number, int32_t pos);
-// The next byte of an open file's buffer, refilling it when all of it was
-// delivered; 0 at the end. A failed read counts as the end of the file.
-int32_t FileReadByte(FileRecord *file, unsigned char *destination);
 int32_t FileAtEnd(ObjectId number);
 void FileClose(ObjectId number);

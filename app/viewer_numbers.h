@@ -12,3 +12,11 @@ enum : ObjectId {
   GADGET_SEPARATOR_FIELD = 5,
   FILE_CSV = 0,
 };
+
+// The main window's keyboard shortcuts: the number EVENT_MENU carries.
+enum : int32_t {
+  SHORTCUT_RELOAD = 1,
+  SHORTCUT_FIND = 2,
+  SHORTCUT_FIND_NEXT = 3,
+  SHORTCUT_FIND_PREVIOUS = 4,
+};

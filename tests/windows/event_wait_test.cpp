@@ -8,6 +8,7 @@
 #include "tests/support/message_sequence.h"
 #include "tests/windows/window_test_support.h"
 #include "toolkit/windows/event_pump.h"
+#include "toolkit/windows/window_shortcuts.h"
 
 namespace {
 const UINT MSG_PLAIN = WM_USER + 7;
@@ -154,6 +155,34 @@ TEST_F(EventWaitTest, TabIsTranslatedForTheActiveToolkitWindow) {
   ASSERT_EQ(GetActiveWindow(), window());
   PostMessageA(first, WM_KEYDOWN, VK_TAB, 1);
   // Consumed by the accelerator: the button never sees the key.
+  EXPECT_EQ(EventWait(0), WM_KEYDOWN);
+  EXPECT_EQ(GetFocus(), second);
+  DestroyWindow(first);
+  DestroyWindow(second);
+}
+
+// A shortcut answers a fresh press whichever control has the focus; its
+// auto-repeats are left to the control as keys, while Tab's still move the
+// focus.
+TEST_F(EventWaitTest, ShortcutActsOncePerPressAndLeavesTabAsItWas) {
+  HWND first = RawButtonCreate(window(), 1, WS_TABSTOP);
+  HWND second = RawButtonCreate(window(), 2, WS_TABSTOP);
+  ASSERT_TRUE(WindowShortcutAdd(30, 0, VK_F5, 77));
+  ASSERT_TRUE(WindowShortcutAdd(30, FSHIFT, VK_F3, 78));
+  SetActiveWindow(window());
+  SetFocus(first);
+  EventDrain();
+  ASSERT_EQ(GetActiveWindow(), window());
+  const LPARAM REPEAT = 1 << 30 | 1;
+  PostMessageA(first, WM_KEYDOWN, VK_F5, 1);
+  EXPECT_EQ(EventWait(0), EVENT_MENU);
+  EXPECT_EQ(EventGadgetId(), 77);
+  PostMessageA(first, WM_KEYDOWN, VK_F5, REPEAT);
+  EXPECT_EQ(EventWait(0), WM_KEYDOWN);
+  // Without Shift held, Shift+F3 is not pressed.
+  PostMessageA(first, WM_KEYDOWN, VK_F3, 1);
+  EXPECT_EQ(EventWait(0), WM_KEYDOWN);
+  PostMessageA(first, WM_KEYDOWN, VK_TAB, REPEAT);
   EXPECT_EQ(EventWait(0), WM_KEYDOWN);
   EXPECT_EQ(GetFocus(), second);
   DestroyWindow(first);

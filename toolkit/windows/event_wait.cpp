@@ -4,20 +4,24 @@
 #include "toolkit/windows/event_dispatch.h"
 #include "toolkit/windows/event_queue.h"
 #include "toolkit/windows/window_lookup.h"
+#include "toolkit/windows/window_shortcuts.h"
 
 namespace {
 const UINT PEEK_FLAGS = PM_REMOVE | PM_NOYIELD;
 const DWORD WAKE_MASK = QS_KEY | QS_MOUSEMOVE | QS_MOUSEBUTTON | QS_POSTMESSAGE | QS_TIMER | QS_PAINT | QS_SENDMESSAGE |
                         QS_HOTKEY | QS_ALLPOSTMESSAGE;
 
-// The focus accelerators of the active window, when it is a toolkit window
-// (a message box, for instance, has none).
-HACCEL ActiveWindowAccelerators(HWND active) {
+// The accelerators of the active window, when it is a toolkit window (a
+// message box, for instance, has none), and the message is one to translate.
+HACCEL ActiveWindowAccelerators(HWND active, const MSG &message) {
   if (active == nullptr) {
     return nullptr;
   }
   WindowRecord *record = WindowRecordOf(WindowNumberOf(active));
-  return record != nullptr ? record->acceleratorTable : nullptr;
+  if (record == nullptr || WindowShortcutRepeat(record, message)) {
+    return nullptr;
+  }
+  return record->acceleratorTable;
 }
 
 // False when no message arrived within the timeout.
@@ -41,7 +45,7 @@ bool EventFetch(int32_t timeout, MSG *message) {
 // Shared with EventPump.
 void EventDispatch(MSG *message) {
   HWND active = GetActiveWindow();
-  HACCEL table = ActiveWindowAccelerators(active);
+  HACCEL table = ActiveWindowAccelerators(active, *message);
   // A translated accelerator has already been sent to the active window.
   if (table != nullptr && TranslateAcceleratorA(active, table, message)) {
     return;

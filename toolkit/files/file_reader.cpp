@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "toolkit/core/program_heap.h"
+#include "toolkit/files/file_bytes.h"
 #include "toolkit/strings/string_engine.h"
 
 int32_t FILE_BUFFER_SIZE = 4096;
@@ -44,9 +45,13 @@ int32_t FileReadByteDirect(FileRecord *file, unsigned char *destination) {
   return 1;
 }
 
+} // namespace
+
 int32_t FileNextByte(FileRecord *file, unsigned char *destination) {
   return file->buffer ? FileReadByte(file, destination) : FileReadByteDirect(file, destination);
 }
+
+namespace {
 
 // The byte just delivered is still in the buffer, or one byte behind the
 // file position. The move passes a high part: without one the system refuses

@@ -109,8 +109,8 @@ static bool ListViewInsertRow(GadgetRecord *gadget, int32_t position, Unit *firs
   item.mask = LVIF_TEXT | LVIF_PARAM;
   item.iItem = position == -1 ? INT_MAX : position;
   item.pszText = first;
-  int32_t row = static_cast<int32_t>(
-      SendMessageA(gadget->window, ListUnits<Unit>::INSERT, 0, reinterpret_cast<LPARAM>(&item)));
+  int32_t row =
+      static_cast<int32_t>(SendMessageA(gadget->window, ListUnits<Unit>::INSERT, 0, reinterpret_cast<LPARAM>(&item)));
   if (row == -1) {
     return false;
   }

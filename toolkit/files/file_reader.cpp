@@ -45,13 +45,9 @@ int32_t FileReadByteDirect(FileRecord *file, unsigned char *destination) {
   return 1;
 }
 
-} // namespace
-
 int32_t FileNextByte(FileRecord *file, unsigned char *destination) {
   return file->buffer ? FileReadByte(file, destination) : FileReadByteDirect(file, destination);
 }
-
-namespace {
 
 // The byte just delivered is still in the buffer, or one byte behind the
 // file position. The move passes a high part: without one the system refuses
@@ -110,6 +106,12 @@ int32_t FileCopyRun(FileRecord *file, char *destination, int32_t room) {
 }
 
 } // namespace
+
+// For the UTF-16 reader. The 8-bit reader calls the routine above, inside
+// this file, so that it compiles as it always did.
+int32_t FileByteRead(FileRecord *file, unsigned char *destination) {
+  return FileNextByte(file, destination);
+}
 
 bool FileLibraryStartup() {
   FileRegistry = RegistryCreate(sizeof(FileRecord), FILE_REGISTRY_GROWTH, FileClose);

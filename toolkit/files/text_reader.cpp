@@ -38,7 +38,7 @@ FileText FileMarkRead(ObjectId number) {
   };
   unsigned char start[3];
   int32_t read = 0;
-  while (read < 3 && FileNextByte(file, &start[read])) {
+  while (read < 3 && FileByteRead(file, &start[read])) {
     read++;
   }
   for (const auto &mark : MARKS) {
@@ -91,11 +91,11 @@ static void WideCopyRun(FileRecord *file, FileText text, WideText *line) {
 static int32_t WideNextUnit(FileRecord *file, FileText text, int32_t *bytes) {
   unsigned char pair[2];
   *bytes = 0;
-  if (!FileNextByte(file, &pair[0])) {
+  if (!FileByteRead(file, &pair[0])) {
     return -1;
   }
   *bytes = 1;
-  if (!FileNextByte(file, &pair[1])) {
+  if (!FileByteRead(file, &pair[1])) {
     return WIDE_REPLACEMENT;
   }
   *bytes = 2;

@@ -190,21 +190,6 @@ TEST(FileLines, ByteOrderMarks) {
   EXPECT_EQ(FileMarkRead(3), FILE_TEXT_BYTES);
 }
 
-// An odd last byte is a character of its own, U+FFFD, also after a CR.
-TEST(FileLines, Utf16OddLastByte) {
-  TempFile file(".csv", Utf16Bytes(u"a\r", false) + "b");
-  ASSERT_NE(FileOpen(0, file.path()), nullptr);
-  WideText line = {};
-  FileReadLineWide(0, FILE_TEXT_UTF16_LE, &line);
-  EXPECT_EQ(std::u16string(line.units, static_cast<size_t>(line.length)), u"a");
-  EXPECT_EQ(FileAtEnd(0), 0);
-  FileReadLineWide(0, FILE_TEXT_UTF16_LE, &line);
-  EXPECT_EQ(std::u16string(line.units, static_cast<size_t>(line.length)), u"\uFFFD");
-  EXPECT_EQ(FileAtEnd(0), 1);
-  WideTextFree(&line);
-  FileClose(0);
-}
-
 // Without a buffer a byte is pushed back by moving the file position, which
 // must reach past 4 GiB as well.
 TEST(FileLines, PushBackPastFourGiB) {

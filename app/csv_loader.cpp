@@ -3,6 +3,7 @@
 #include "app/csv_loader.h"
 
 #include "app/app_state.h"
+#include "app/csv_lines.h"
 #include "app/loader_calls.h"
 #include "app/viewer_numbers.h"
 #include "toolkit/files/file_reader.h"
@@ -28,25 +29,47 @@ static void LoadCsvReportCount(const char *title, const char *lead) {
 // How a read of the file ended.
 enum LoadEnd : int32_t { LOAD_END_WHOLE, LOAD_END_LIST_FULL, LOAD_END_STOPPED, LOAD_END_QUIT };
 
+// A decoded line's working texts: the separator as characters, the line and
+// its row.
+struct LoadWide {
+  WideText separator;
+  WideText line;
+  WideText row;
+};
+
+// The next line into the list: 1 when it went in as a row, 0 for an empty
+// line, -1 when the list refused it. A line of code page 1252 goes in as its
+// bytes, as it always did; a decoded one as characters.
+static int32_t LoadCsvRowAdd(FileText text, const char *separator, LoadWide *wide) {
+  int32_t pos = ScratchPos;
+  if (CsvLineRead(text, &wide->line)) {
+    if (wide->line.length == 0) {
+      return 0;
+    }
+    WideReplaceByLineFeed(&wide->line, &wide->separator, &wide->row);
+    return GadgetItemAddWide(GADGET_LIST, -1, wide->row.units) == 0 ? -1 : 1;
+  }
+  if (StrEqual(LineText, "")) {
+    return 0;
+  }
+  StrReplace(LineText, separator, ROW_COLUMN_BREAK, pos);
+  StrTakeScratch(&RowText, pos);
+  return GadgetItemAdd(GADGET_LIST, -1, RowText) == 0 ? -1 : 1;
+}
+
 // Reads the open file to its end, unless the user stops the load; stops as
 // soon as the list refuses a row, so that the rows shown are never silently
 // fewer than the file's.
-static LoadEnd LoadCsvRows(const char *separator) {
+static LoadEnd LoadCsvRows(FileText text, const char *separator, LoadWide *wide) {
   int32_t rows = 0;
   int32_t step = LOAD_GO_ON;
   // At least one read, so that an empty file is read to its end as well.
   do {
-    int32_t pos = ScratchPos;
-    FileReadLine(FILE_CSV, pos);
-    StrTakeScratch(&LineText, pos);
-    if (!StrEqual(LineText, "")) {
-      StrReplace(LineText, separator, ROW_COLUMN_BREAK, pos);
-      StrTakeScratch(&RowText, pos);
-      if (GadgetItemAdd(GADGET_LIST, -1, RowText) == 0) {
-        return LOAD_END_LIST_FULL;
-      }
-      rows++;
+    int32_t added = LoadCsvRowAdd(text, separator, wide);
+    if (added < 0) {
+      return LOAD_END_LIST_FULL;
     }
+    rows += added;
     // A stop asked for with the last line read changes nothing.
     if (FileAtEnd(FILE_CSV) != 0) {
       return LOAD_END_WHOLE;
@@ -54,11 +77,6 @@ static LoadEnd LoadCsvRows(const char *separator) {
     step = LoadProgressStep(rows);
   } while (step == LOAD_GO_ON);
   return step == LOAD_QUIT_ASKED ? LOAD_END_QUIT : LOAD_END_STOPPED;
-}
-
-// A wide name, when given, is opened instead of the 8-bit path.
-static HANDLE LoadCsvOpen(const char *path, const wchar_t *widePath) {
-  return widePath ? FileOpenWide(FILE_CSV, widePath) : FileOpen(FILE_CSV, path);
 }
 
 void LoadCsvFile(const char *path, const char *separator, const wchar_t *widePath) {
@@ -72,11 +90,19 @@ void LoadCsvFile(const char *path, const char *separator, const wchar_t *widePat
   LoadProgressBegin();
   // Emptied before the open, so a file that cannot be opened leaves no rows.
   GadgetItemsClear(GADGET_LIST);
-  if (LoadCsvOpen(pathCopy, widePath) == nullptr) {
+  FileText text;
+  if (!CsvFileOpen(pathCopy, widePath, &text)) {
     LoadProgressEnd();
     ShowMessage(ERROR_TITLE, "Datei nicht lesbar !", 0);
   } else {
-    LoadEnd end = LoadCsvRows(separatorCopy);
+    // The field's text is code page 1252: as characters it splits a decoded
+    // line where its bytes split an 8-bit one.
+    LoadWide wide = {};
+    WideFromCp1252(separatorCopy, &wide.separator);
+    LoadEnd end = LoadCsvRows(text, separatorCopy, &wide);
+    WideTextFree(&wide.separator);
+    WideTextFree(&wide.line);
+    WideTextFree(&wide.row);
     FileClose(FILE_CSV);
     LoadProgressEnd();
     if (end == LOAD_END_WHOLE) {

@@ -6,6 +6,7 @@
 #include "app/app_state.h"
 #include "app/command_line.h"
 #include "app/csv_loader.h"
+#include "app/separator_guess.h"
 #include "app/storage_message.h"
 #include "app/viewer_list.h"
 #include "app/viewer_numbers.h"
@@ -48,6 +49,29 @@ static void MainLoadWithFieldSeparator(const char *path, const wchar_t *widePath
   LoadCsvFile(path, Separator, widePath);
 }
 
+// A file opened from the desktop has its separator guessed and put into the
+// field, as /sep: puts its text there, so the user sees what is used.
+static void MainSeparatorGuess(const wchar_t *widePath) {
+  int32_t pos = ScratchPos;
+  SeparatorGuess(nullptr, widePath, pos);
+  StrTakeScratch(&Separator, pos);
+  if (!StrEqual(Separator, SEPARATOR_PRESET)) {
+    GadgetTextSet(GADGET_SEPARATOR_FIELD, Separator);
+  }
+}
+
+// Only a field still holding the preset is guessed into: a typed separator
+// is the user's.
+static void MainDropAction(const wchar_t *widePath) {
+  int32_t pos = ScratchPos;
+  GadgetTextGet(GADGET_SEPARATOR_FIELD, pos);
+  StrTakeScratch(&Separator, pos);
+  if (StrEqual(Separator, SEPARATOR_PRESET)) {
+    MainSeparatorGuess(widePath);
+  }
+  MainLoadWithFieldSeparator(nullptr, widePath);
+}
+
 static void MainStartAction() {
   int32_t pos = ScratchPos;
   AskOpenFileName("Datei \xF6"
@@ -64,7 +88,8 @@ static void MainStartAction() {
   MainLoadWithFieldSeparator(SourcePath, AskOpenFileNameWide());
 }
 
-// /sep: is typed into the field before the named file loads with it.
+// /sep: is typed into the field before the named file loads with it;
+// without it the separator is guessed from the file.
 static void MainCommandLineAction() {
   CommandLine line;
   CommandLineRead(&line);
@@ -73,6 +98,8 @@ static void MainCommandLineAction() {
     CommandLineSeparatorText(&line, pos);
     StrTakeScratch(&Separator, pos);
     GadgetTextSet(GADGET_SEPARATOR_FIELD, Separator);
+  } else if (line.file) {
+    MainSeparatorGuess(line.file);
   }
   if (line.file) {
     MainLoadWithFieldSeparator(nullptr, line.file);
@@ -94,7 +121,7 @@ static void ApplicationMain() {
       MainStartAction();
     }
     if (LastEvent == EVENT_DROP_FILE) {
-      MainLoadWithFieldSeparator(nullptr, EventDroppedFile());
+      MainDropAction(EventDroppedFile());
     }
     // Checked on its own after the Start action, with a fresh gadget number.
     if (LastEvent == EVENT_GADGET && EventGadgetId() == GADGET_END) {

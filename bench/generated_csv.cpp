@@ -10,15 +10,42 @@ void GeneratedCsvRow(int32_t row, std::string fields[GENERATED_CSV_FIELDS]) {
   fields[3] = "M\xFCnchen";
 }
 
-int32_t GeneratedCsvWrite(const std::string &path, int32_t rows) {
+// The line's code page 1252 bytes (all Latin-1 letters here) in the form
+// asked for.
+static std::string GeneratedCsvEncode(const std::string &line, GeneratedText text) {
+  if (text == GENERATED_CP1252) {
+    return line;
+  }
+  std::string bytes;
+  for (char c : line) {
+    unsigned char byte = static_cast<unsigned char>(c);
+    if (text == GENERATED_UTF16) {
+      bytes += c;
+      bytes += '\0';
+    } else if (byte < 0x80) {
+      bytes += c;
+    } else {
+      bytes += static_cast<char>(0xC0 | byte >> 6);
+      bytes += static_cast<char>(0x80 | (byte & 0x3F));
+    }
+  }
+  return bytes;
+}
+
+int32_t GeneratedCsvWrite(const std::string &path, int32_t rows, GeneratedText text) {
   std::FILE *file = std::fopen(path.c_str(), "wb");
   if (!file) {
     return 0;
   }
+  if (text == GENERATED_UTF16) {
+    std::fputs("\xFF\xFE", file);
+  }
   std::string fields[GENERATED_CSV_FIELDS];
   for (int32_t row = 0; row < rows; row++) {
     GeneratedCsvRow(row, fields);
-    std::fprintf(file, "%s,%s,%s,%s\r\n", fields[0].c_str(), fields[1].c_str(), fields[2].c_str(), fields[3].c_str());
+    std::string line = fields[0] + "," + fields[1] + "," + fields[2] + "," + fields[3] + "\r\n";
+    std::string bytes = GeneratedCsvEncode(line, text);
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
   }
   return std::fclose(file) == 0;
 }

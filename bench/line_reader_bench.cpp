@@ -3,14 +3,18 @@
 // replacement; the same file and one of short LF-ended lines against a line
 // reader that tests every byte for a line end, as FileReadLine once did; and
 // one very long line (8 MB and 64 MB) against the memory floor: a plain copy
-// of the same bytes through as many buffers. Each figure is printed as a
-// ratio to its baseline from the same run.
+// of the same bytes through as many buffers; and a UTF-8 file read and
+// decoded as the viewer decodes it (its lines checked and turned into UTF-16,
+// the separator into column breaks) against the host's own decoder (iconv)
+// converting the same bytes in big pieces, with the same replacement. Each
+// figure is printed as a ratio to its baseline from the same run.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <iconv.h>
 #include <map>
 #include <string>
 #include <sys/stat.h>
@@ -20,6 +24,7 @@
 #include "toolkit/startup/toolkit_startup.h"
 #include "toolkit/strings/string_engine.h"
 #include "toolkit/strings/string_functions.h"
+#include "toolkit/strings/wide_text.h"
 
 namespace {
 
@@ -27,6 +32,7 @@ const char CSV_PATH[] = "/tmp/csvview-bench-50mb.csv";
 const char SHORT_LF_PATH[] = "/tmp/csvview-bench-short-lf-50mb.csv";
 const char LINE_8MB_PATH[] = "/tmp/csvview-bench-line-8mb.csv";
 const char LINE_64MB_PATH[] = "/tmp/csvview-bench-line-64mb.csv";
+const char UTF8_PATH[] = "/tmp/csvview-bench-utf8-50mb.csv";
 const long long MEGABYTE = 1024 * 1024;
 
 bool FileHasSize(const char *path, long long size) {
@@ -52,6 +58,28 @@ void CsvGenerate() {
   }
   contents.resize(size);
   std::ofstream(CSV_PATH, std::ios::binary).write(contents.data(), static_cast<std::streamsize>(contents.size()));
+}
+
+// The same rows in UTF-8 with an umlaut or two in each, 50 MB.
+void Utf8Generate() {
+  const long long size = 50 * MEGABYTE;
+  if (FileHasSize(UTF8_PATH, size)) {
+    return;
+  }
+  std::string contents;
+  contents.reserve(size + 128);
+  char line[128];
+  for (long long row = 0; static_cast<long long>(contents.size()) < size; row++) {
+    int length = std::snprintf(line, sizeof line,
+                               "%lld,K\xC3\xA4ufer %lld,%lld.%02lld,Stra\xC3\x9F"
+                               "e %lld\r\n",
+                               row, row % 9973, row % 100000, row % 100, row % 517);
+    contents.append(line, static_cast<size_t>(length));
+  }
+  // Cut at a line's end, so that every line is valid.
+  contents.resize(contents.rfind('\n', size - 1) + 1);
+  contents.resize(size, 'x');
+  std::ofstream(UTF8_PATH, std::ios::binary).write(contents.data(), static_cast<std::streamsize>(contents.size()));
 }
 
 // Two short fields a line, LF line ends, 50 MB.
@@ -219,6 +247,67 @@ void CopyFloor(benchmark::State &state, const char *path, long long size) {
   }
 }
 
+// The viewer's loop over an 8-bit file with its UTF-8 lines decoded: the
+// units of every row.
+long long ReadDecodedOnce(StringVar *line, WideText *wide, WideText *row, const WideText *separator) {
+  long long units = 0;
+  FileOpen(0, UTF8_PATH);
+  do {
+    int32_t pos = ScratchPos;
+    FileReadLine(0, pos);
+    int32_t length = ScratchPos - pos;
+    StrTakeScratch(line, pos);
+    if (WideFromUtf8Line(*line, length, wide)) {
+      WideReplaceByLineFeed(wide, separator, row);
+      units += row->length;
+    }
+  } while (!FileAtEnd(0));
+  FileClose(0);
+  return units;
+}
+
+void BM_Utf8Ours(benchmark::State &state) {
+  StringVar line = nullptr;
+  WideText wide = {}, row = {}, separator = {};
+  WideFromCp1252(",", &separator);
+  ReadDecodedOnce(&line, &wide, &row, &separator);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(ReadDecodedOnce(&line, &wide, &row, &separator));
+  }
+  StrFree(line);
+  WideTextFree(&wide);
+  WideTextFree(&row);
+  WideTextFree(&separator);
+}
+
+// The same bytes converted by the host's decoder in 64 KB pieces, lines
+// left alone, then the separator replaced in the result.
+void BM_Utf8Iconv(benchmark::State &state) {
+  std::vector<char> in(64 * 1024);
+  std::vector<char16_t> out(in.size());
+  iconv_t converter = iconv_open("UTF-16LE", "UTF-8");
+  for (auto _ : state) {
+    std::ifstream stream(UTF8_PATH, std::ios::binary);
+    long long units = 0;
+    size_t kept = 0;
+    while (stream.read(in.data() + kept, static_cast<std::streamsize>(in.size() - kept)) || stream.gcount() > 0) {
+      size_t inLeft = kept + static_cast<size_t>(stream.gcount());
+      char *from = in.data();
+      char *to = reinterpret_cast<char *>(out.data());
+      size_t outLeft = out.size() * sizeof(char16_t);
+      iconv(converter, &from, &inLeft, &to, &outLeft);
+      char16_t *end = reinterpret_cast<char16_t *>(to);
+      std::replace(out.data(), end, u',', u'\n');
+      units += end - out.data();
+      // A character cut at the piece's end goes first into the next piece.
+      std::memmove(in.data(), from, inLeft);
+      kept = inLeft;
+    }
+    benchmark::DoNotOptimize(units);
+  }
+  iconv_close(converter);
+}
+
 void ReadOurs(benchmark::State &state, const char *path) {
   ReadWith(state, FileReadLine, path);
 }
@@ -260,6 +349,8 @@ BENCHMARK(BM_Line8MB)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Line64MB)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Floor8MB)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Floor64MB)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Utf8Ours)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Utf8Iconv)->Unit(benchmark::kMillisecond);
 
 // Keeps each benchmark's real and CPU time per iteration for the ratios; on a
 // busy machine the CPU time is the steadier of the two.
@@ -296,6 +387,7 @@ int main(int argc, char **argv) {
   ShortLfGenerate();
   LongLineGenerate(LINE_8MB_PATH, 8 * MEGABYTE);
   LongLineGenerate(LINE_64MB_PATH, 64 * MEGABYTE);
+  Utf8Generate();
 
   benchmark::Initialize(&argc, argv);
   RatioReporter reporter;
@@ -305,6 +397,7 @@ int main(int argc, char **argv) {
   reporter.RatioPrint("short LF lines ours/byte loop", "BM_ShortLfOurs", "BM_ShortLfByteLoop", "<= 1");
   reporter.RatioPrint("8MB line/floor", "BM_Line8MB", "BM_Floor8MB", "<= 3");
   reporter.RatioPrint("64MB line/floor", "BM_Line64MB", "BM_Floor64MB", "<= 3");
+  reporter.RatioPrint("UTF-8 decoded ours/iconv", "BM_Utf8Ours", "BM_Utf8Iconv", "<= 2");
   ToolkitShutdown();
   return 0;
 }

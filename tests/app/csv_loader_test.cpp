@@ -8,11 +8,13 @@
 #include "app/app_state.h"
 #include "app/csv_loader.h"
 #include "app/load_progress.h"
+#include "app/separator_guess.h"
 #include "app/viewer_numbers.h"
 #include "tests/app/fake_list_and_message.h"
 #include "tests/support/heap_use.h"
 #include "tests/support/read_only.h"
 #include "tests/support/temp_files.h"
+#include "tests/support/utf_text.h"
 #include "toolkit/core/program_heap.h"
 #include "toolkit/files/file_reader.h"
 #include "toolkit/strings/string_engine.h"
@@ -52,8 +54,15 @@ struct LoadCase {
   const char *what;
   std::string bytes;
   const char *separator;
-  std::vector<std::string> rows;
+  std::vector<std::string> rows; // decoded rows in UTF-8
+  int32_t wideRows = 0;          // rows that went in as characters
 };
+
+const char MARK_UTF8[] = "\xEF\xBB\xBF";
+
+std::string Utf16File(const std::u16string &text, bool bigEndian = false) {
+  return (bigEndian ? "\xFE\xFF" : "\xFF\xFE") + Utf16Bytes(text, bigEndian);
+}
 
 TEST_F(CsvLoaderTest, TurnsEveryNonEmptyLineIntoOneRow) {
   const LoadCase cases[] = {
@@ -71,6 +80,43 @@ TEST_F(CsvLoaderTest, TurnsEveryNonEmptyLineIntoOneRow) {
       {"separator used whole", "a; b;c\n", "; ", {"a\nb;c"}},
       {"more than four fields passed on", "1,2,3,4,5,6\n", ",", {"1\n2\n3\n4\n5\n6"}},
       {"bytes taken as they are", "M\xFCnchen,\xC4rger\n", ",", {"M\xFCnchen\n\xC4rger"}},
+      {"code page 1252, decimal commas",
+       "M\xFCnchen;1.512.491;310,7;Bayern\r\n",
+       ";",
+       {"M\xFCnchen\n1.512.491\n310,7\nBayern"}},
+      {"UTF-8 with a mark",
+       std::string(MARK_UTF8) + "M\xC3\xBCnchen,Zo\xC3\xAB\r\nx,y\r\n",
+       ",",
+       {"M\xC3\xBCnchen\nZo\xC3\xAB", "x\ny"},
+       1},
+      {"UTF-8 without a mark",
+       "\xD0\x9E\xD1\x82\xD1\x87\xD1\x91\xD1\x82;\xCA\xA4;\xF0\x9F\x98\x80\n",
+       ";",
+       {"\xD0\x9E\xD1\x82\xD1\x87\xD1\x91\xD1\x82\n\xCA\xA4\n\xF0\x9F\x98\x80"},
+       1},
+      {"a line of invalid UTF-8 stays bytes",
+       std::string(MARK_UTF8) + "Zo\xC3\xAB\n\xC4rger\xC3\n",
+       ",",
+       {"Zo\xC3\xAB", "\xC4rger\xC3"},
+       1},
+      {"UTF-16 LE with a mark",
+       Utf16File(u"Stadt\tZo\u00EB\r\n\r\n\u041E\u0442\u0447\u0451\u0442\t\u02A4\r\n"),
+       "\t",
+       {"Stadt\nZo\xC3\xAB", "\xD0\x9E\xD1\x82\xD1\x87\xD1\x91\xD1\x82\n\xCA\xA4"},
+       2},
+      {"UTF-16 BE", Utf16File(u"a;\u00DF\nb", true), ";", {"a\n\xC3\x9F", "b"}, 2},
+      {"UTF-16 line ends", Utf16File(std::u16string(u"a\rb\nc\r\nd\0e\n\r", 13)), ",", {"a", "b", "c", "d", "e"}, 5},
+      {"UTF-16 odd last byte", Utf16File(u"ab\n") + "c", ",", {"ab", "\xEF\xBF\xBD"}, 2},
+      {"a mark alone", MARK_UTF8, ",", {}},
+      {"a UTF-16 mark alone", "\xFF\xFE", ",", {}},
+      {"a separator outside ASCII",
+       "a\xC2\xA7"
+       "b\n",
+       "\xA7",
+       {"a\nb"},
+       1},
+      {"a separator outside ASCII in UTF-16", Utf16File(u"c\u00A7d"), "\xA7", {"c\nd"}, 1},
+      {"a separator of the code page's own", Utf16File(u"1\u20AC2"), "\x80", {"1\n2"}, 1},
   };
   for (const LoadCase &c : cases) {
     SCOPED_TRACE(c.what);
@@ -80,9 +126,65 @@ TEST_F(CsvLoaderTest, TurnsEveryNonEmptyLineIntoOneRow) {
     EXPECT_EQ(Fake.clearCount, 1);
     EXPECT_EQ(Fake.otherGadgetCalls, 0);
     EXPECT_EQ(Fake.rows, c.rows);
+    EXPECT_EQ(Fake.wideRows, c.wideRows);
     ExpectCountMessage(static_cast<int>(c.rows.size()));
     EXPECT_EQ(ScratchPos, scratchBefore);
   }
+}
+
+std::string Repeated(const std::string &line, int count) {
+  std::string lines;
+  for (int i = 0; i < count; i++) {
+    lines += line;
+  }
+  return lines;
+}
+
+std::string GuessOf(const char *path) {
+  int32_t pos = ScratchPos;
+  SeparatorGuess(path, nullptr, pos);
+  std::string guess(ScratchAt(pos));
+  EXPECT_EQ(ScratchPos, pos + static_cast<int32_t>(guess.size()));
+  ScratchSetPos(pos);
+  return guess;
+}
+
+// The guess reads the lines as the load does: decoded, empty ones skipped.
+TEST_F(CsvLoaderTest, GuessesTheSeparatorFromTheFirstLines) {
+  const struct {
+    const char *what;
+    std::string bytes;
+    const char *guess;
+  } cases[] = {
+      {"code page 1252 with decimal commas",
+       "Stadt;Fl\xE4"
+       "che\r\nM\xFCnchen;310,7\r\n\r\nK\xF6ln;405,0\r\n",
+       ";"},
+      {"UTF-16 with TABs", Utf16File(u"Stadt\tFl\u00E4che\r\nM\u00FCnchen\t310,7\r\n"), "\t"},
+      {"commas", "a,b,c\n1,2,3\n", ","},
+      {"pipes", "a|b\nc|d\n", "|"},
+      {"TABs in UTF-8", "\xC3\xA4\tb\nc\td\n", "\t"},
+      {"one field a line", "abc\ndef\n", ","},
+      {"empty file", "", ","},
+      {"a tie goes by the order", "a,b;c\nd,e;f\n", ","},
+      {"equal on every line beats more", "a,b;c;d;e\nf,g;h\n", ","},
+      {"the most a line among the even", "a;b;c,d\ne;f;g,h\n", ";"},
+      {"none even: the most", "a;b\nc;d;e\nf\n", ";"},
+      {"sep= names it", "sep=|\na,b\n", "|"},
+      {"sep= of a character beyond ASCII", std::string(MARK_UTF8) + "sep=\xC2\xA7\na,b\n", "\xA7"},
+      {"sep= only on the first line", "a;b\nsep=|\n", ";"},
+      {"the first hundred lines", Repeated("a;b\n", 100) + Repeated("a,b,c,d,e\n", 200), ";"},
+      {"the first 64 KB", Repeated(std::string(1000, 'x') + ";y\n", 70) + Repeated("a,b,c,d,e\n", 100), ";"},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.what);
+    TempFile file(".csv", c.bytes);
+    EXPECT_EQ(GuessOf(file.path()), c.guess);
+    EXPECT_EQ(RegistryLookup(FileRegistry, FILE_CSV), nullptr);
+  }
+  TempFile missing(".csv");
+  EXPECT_EQ(GuessOf(missing.path()), ",");
+  EXPECT_EQ(Fake.messageCount, 0);
 }
 
 TEST_F(CsvLoaderTest, ReadsManyAndLongLines) {

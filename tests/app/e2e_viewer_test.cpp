@@ -15,6 +15,7 @@
 #include "tools/driver/remote_viewer.h"
 #include "tests/support/read_only.h"
 #include "tests/support/temp_files.h"
+#include "tests/support/utf_text.h"
 
 namespace {
 
@@ -798,6 +799,96 @@ TEST_F(ViewerTest, CopyOutOfMemorySaysSoAndLeavesTheClipboard) {
   }
   EXPECT_EQ(message, "Fehler !: Zu wenig Speicher !");
   EXPECT_EQ(ClipboardNow(), Latin1Text("vorher"));
+}
+
+typedef std::vector<std::vector<std::wstring>> WideRows;
+
+// The files users have: a spreadsheet's code page 1252 export with ; and
+// decimal commas, its UTF-8 export with a mark, its UTF-16 "Unicode text"
+// with TABs, a UTF-8 export without a mark, and UTF-16 big-endian.
+struct DesktopFile {
+  const char *what;
+  std::string bytes;
+  const char *field; // the guess
+  WideRows rows;
+};
+
+std::vector<DesktopFile> DesktopFiles() {
+  const std::u16string cyrillic = u"\u041E\u0442\u0447\u0451\u0442";
+  return {
+      {"code page 1252 with decimal commas",
+       "Stadt;Einwohner;Fl\xE4"
+       "che;Land\r\nM\xFC"
+       "nchen;1.512.491;310,7;Bayern\r\n",
+       ";",
+       {{L"Stadt", L"Einwohner",
+         L"Fl\u00E4"
+         L"che",
+         L"Land"},
+        {L"M\u00FC"
+         L"nchen",
+         L"1.512.491", L"310,7", L"Bayern"}}},
+      {"UTF-8 with a mark",
+       "\xEF\xBB\xBFStadt,Land\r\nM\xC3\xBCnchen,Bayern\r\n",
+       ",",
+       {{L"Stadt", L"Land", L"", L""},
+        {L"M\u00FC"
+         L"nchen",
+         L"Bayern", L"", L""}}},
+      {"UTF-16 with a mark and TABs",
+       "\xFF\xFE" + Utf16Bytes(u"Stadt\tLand\r\n" + cyrillic + u"\t\u02A4\r\n", false),
+       "\t",
+       {{L"Stadt", L"Land", L"", L""}, {L"\u041E\u0442\u0447\u0451\u0442", L"\u02A4", L"", L""}}},
+      {"UTF-8 without a mark",
+       "Name|Ort\n\xCE\x96\xCF\x89\xCE\xAE|Zo\xC3\xAB\n",
+       "|",
+       {{L"Name", L"Ort", L"", L""}, {L"\u0396\u03C9\u03AE", L"Zo\u00EB", L"", L""}}},
+      {"UTF-16 big-endian", "\xFE\xFF" + Utf16Bytes(u"a;\u00DF\n", true), ";", {{L"a", L"\u00DF", L"", L""}}},
+  };
+}
+
+// Opened from the desktop without /sep:, each file has its separator
+// guessed into the field and shows its characters as they are.
+TEST(ViewerCommandLine, DecodesTheFileAndGuessesItsSeparator) {
+  TempFolder folder;
+  for (const DesktopFile &file : DesktopFiles()) {
+    SCOPED_TRACE(file.what);
+    std::wstring path = folder.Add(L"datei.csv", file.bytes);
+    RemoteViewer viewer;
+    ASSERT_TRUE(RemoteViewerStart(&viewer, ViewerExePath, WAIT_MS, L"\"" + path + L"\""));
+    EXPECT_EQ(MessageShown(&viewer), "Anzahl Zeilen: " + std::to_string(file.rows.size()) + " Zeilen gelesen !");
+    EXPECT_EQ(RemoteWindowText(RemoteViewerGadget(&viewer, GADGET_SEPARATOR_FIELD)), file.field);
+    EXPECT_EQ(RemoteListRowsWide(&viewer, RemoteViewerGadget(&viewer, GADGET_LIST), 4), file.rows);
+    RemoteViewerRelease(&viewer);
+  }
+}
+
+// A drop guesses only into the preset; a typed separator stays. Decoded rows
+// copy out as their characters.
+TEST_F(ViewerTest, DropGuessesIntoThePresetAndCopiesDecodedRows) {
+  TempFolder folder;
+  std::vector<DesktopFile> files = DesktopFiles();
+  std::wstring semicolons = folder.Add(L"semikolon.csv", files[0].bytes);
+  std::wstring tabs = folder.Add(L"unicode.txt", files[2].bytes);
+  HWND field = Gadget(GADGET_SEPARATOR_FIELD);
+  HWND list = Gadget(GADGET_LIST);
+  ASSERT_TRUE(RemoteDropFiles(&viewer, viewer.window, {semicolons}));
+  EXPECT_EQ(MessageShown(&viewer), "Anzahl Zeilen: 2 Zeilen gelesen !");
+  EXPECT_EQ(RemoteWindowText(field), ";");
+  EXPECT_EQ(RemoteListRowsWide(&viewer, list, 4), files[0].rows);
+
+  RemoteSetText(field, "|");
+  ASSERT_TRUE(RemoteDropFiles(&viewer, viewer.window, {tabs}));
+  EXPECT_EQ(MessageShown(&viewer), "Anzahl Zeilen: 2 Zeilen gelesen !");
+  EXPECT_EQ(RemoteWindowText(field), "|");
+  EXPECT_EQ(RemoteListRowsWide(&viewer, list, 1)[1][0], L"\u041E\u0442\u0447\u0451\u0442\t\u02A4");
+
+  RemoteSetText(field, ",");
+  ASSERT_TRUE(RemoteDropFiles(&viewer, viewer.window, {tabs}));
+  EXPECT_EQ(MessageShown(&viewer), "Anzahl Zeilen: 2 Zeilen gelesen !");
+  EXPECT_EQ(RemoteWindowText(field), "\t");
+  ASSERT_TRUE(SelectAllIn(&viewer, list, WAIT_MS));
+  EXPECT_EQ(CopyIn(&viewer, list, WAIT_MS).wide, L"Stadt\tLand\t\t\r\n\u041E\u0442\u0447\u0451\u0442\t\u02A4\t\t\r\n");
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/loader_calls.h"
+#include "tests/support/utf_text.h"
 #include "toolkit/strings/string_engine.h"
 
 FakeListAndMessage Fake;
@@ -16,6 +17,7 @@ void GadgetItemsClear(ObjectId number) {
   }
   Fake.clearCount++;
   Fake.rows.clear();
+  Fake.wideRows = 0;
 }
 
 int32_t GadgetItemAdd(ObjectId number, int32_t position, const char *text) {
@@ -29,6 +31,13 @@ int32_t GadgetItemAdd(ObjectId number, int32_t position, const char *text) {
   }
   Fake.rows.push_back(text ? text : "");
   return 1;
+}
+
+int32_t GadgetItemAddWide(ObjectId number, int32_t position, const char16_t *text) {
+  std::string bytes = Utf8FromUtf16(text ? text : u"");
+  int32_t added = GadgetItemAdd(number, position, bytes.c_str());
+  Fake.wideRows += added;
+  return added;
 }
 
 int32_t GadgetItemsCount(ObjectId number) {

@@ -6,8 +6,9 @@
 #include <vector>
 
 struct FakeListAndMessage {
-  std::vector<std::string> rows;
-  int32_t rowsTaken = -1; // rows the list takes before it refuses; -1: all
+  std::vector<std::string> rows; // rows given as characters are kept in UTF-8
+  int32_t wideRows = 0;          // of those, the rows given as characters
+  int32_t rowsTaken = -1;        // rows the list takes before it refuses; -1: all
   int32_t addCalls = 0;
   int32_t clearCount = 0;
   int32_t otherGadgetCalls = 0; // item calls naming anything but gadget 0

@@ -8,6 +8,8 @@
 #include "tests/support/read_only.h"
 #include "tests/support/scoped_value.h"
 #include "tests/support/temp_files.h"
+#include "tests/support/utf_text.h"
+#include "toolkit/files/text_reader.h"
 #include "toolkit/core/program_heap.h"
 #include "toolkit/files/file_reader.h"
 #include "toolkit/strings/string_engine.h"
@@ -100,6 +102,92 @@ TEST(FileLines, WithoutBuffer) {
   for (const LineCase &c : LineEndCases(-1)) {
     EXPECT_EQ(LinesOf(c.contents), c.lines) << c.name;
   }
+}
+
+// The same lines from a UTF-16 file: each byte of a case as one unit, in
+// either order, through every buffer size, odd ones too, where a unit lies
+// across two refills.
+std::vector<Line> WideLinesOf(const std::string &units, bool bigEndian) {
+  std::u16string text(units.begin(), units.end());
+  for (char16_t &unit : text) {
+    unit = static_cast<unsigned char>(unit);
+  }
+  TempFile file(".csv", Utf16Bytes(text, bigEndian));
+  std::vector<Line> lines;
+  if (!FileOpen(0, file.path())) {
+    ADD_FAILURE() << "cannot open " << file.path();
+    return lines;
+  }
+  FileText order = bigEndian ? FILE_TEXT_UTF16_BE : FILE_TEXT_UTF16_LE;
+  WideText line = {};
+  do {
+    FileReadLineWide(0, order, &line);
+    std::string bytes;
+    for (int32_t i = 0; i < line.length; i++) {
+      bytes += static_cast<char>(line.units[i]);
+    }
+    lines.push_back({bytes, FileAtEnd(0)});
+  } while (lines.back().atEnd == 0 && lines.size() < 100000);
+  WideTextFree(&line);
+  FileClose(0);
+  return lines;
+}
+
+TEST(FileLines, Utf16LineEnds) {
+  for (int32_t size : {4096, 0, 1, 3}) {
+    ScopedValue<int32_t> bufferSize(FILE_BUFFER_SIZE, size);
+    for (const LineCase &c : LineEndCases(size > 0 ? 1 : -1)) {
+      EXPECT_EQ(WideLinesOf(c.contents, false), c.lines) << c.name << ", buffer " << size;
+      EXPECT_EQ(WideLinesOf(c.contents, true), c.lines) << c.name << ", buffer " << size << ", big-endian";
+    }
+  }
+}
+
+// A mark is taken off and named; bytes that only begin like one are given
+// back whole, with or without a buffer.
+TEST(FileLines, ByteOrderMarks) {
+  const struct {
+    std::string bytes;
+    FileText text;
+    std::string rest; // the first line, read as bytes
+  } cases[] = {
+      {"\xEF\xBB\xBF"
+       "a,b\n",
+       FILE_TEXT_UTF8, "a,b"},
+      {"\xFF\xFE"
+       "a",
+       FILE_TEXT_UTF16_LE, "a"},
+      {"\xFE\xFF"
+       "a",
+       FILE_TEXT_UTF16_BE, "a"},
+      {"\xFF\xFE", FILE_TEXT_UTF16_LE, ""},
+      {"\xEF\xBB"
+       "x",
+       FILE_TEXT_BYTES,
+       "\xEF\xBB"
+       "x"},
+      {"\xEF\xBB", FILE_TEXT_BYTES, "\xEF\xBB"},
+      {"\xFE", FILE_TEXT_BYTES, "\xFE"},
+      {"\xFF\xFF"
+       "a",
+       FILE_TEXT_BYTES,
+       "\xFF\xFF"
+       "a"},
+      {"ab", FILE_TEXT_BYTES, "ab"},
+      {"", FILE_TEXT_BYTES, ""},
+  };
+  for (int32_t size : {4096, 0, 1, 2}) {
+    ScopedValue<int32_t> bufferSize(FILE_BUFFER_SIZE, size);
+    for (const auto &c : cases) {
+      SCOPED_TRACE(testing::PrintToString(c.bytes) + ", buffer " + std::to_string(size));
+      TempFile file(".csv", c.bytes);
+      ASSERT_NE(FileOpen(0, file.path()), nullptr);
+      EXPECT_EQ(FileMarkRead(0), c.text);
+      EXPECT_EQ(LineRead(0), c.rest);
+      FileClose(0);
+    }
+  }
+  EXPECT_EQ(FileMarkRead(3), FILE_TEXT_BYTES);
 }
 
 // Without a buffer a byte is pushed back by moving the file position, which

@@ -5,6 +5,7 @@
 
 #include "toolkit/strings/string_engine.h"
 #include "toolkit/strings/string_functions.h"
+#include "toolkit/strings/wide_text.h"
 
 namespace {
 
@@ -90,6 +91,55 @@ TEST(NumberText, SignedAndUnsignedValues) {
   EXPECT_STREQ(UInt64ToDecimal(digits, 0), "0");
   EXPECT_STREQ(UInt64ToDecimal(digits, UINT64_MAX), "18446744073709551615");
   EXPECT_STREQ(UInt64ToDecimal(digits, 10), "10");
+}
+
+} // namespace
+
+namespace {
+
+// A line is decoded only when it holds a byte above 0x7F and is valid UTF-8
+// through and through; anything else stays bytes.
+TEST(WideFromUtf8Line, DecodesOnlyValidLinesBeyondAscii) {
+  const struct {
+    const char *what;
+    std::string bytes;
+    bool decoded;
+    std::u16string units;
+  } cases[] = {
+      {"ASCII stays bytes", "plain, text;12345678", false, u""},
+      {"empty", "", false, u""},
+      {"two bytes", "Zo\xC3\xAB", true, u"Zo\u00EB"},
+      {"three bytes after eight ASCII", "12345678\xE2\x82\xAC", true, u"12345678\u20AC"},
+      {"four bytes, a surrogate pair", "\xF0\x9F\x98\x80!", true, u"\U0001F600!"},
+      {"the highest", "\xF4\x8F\xBF\xBF", true, u"\U0010FFFF"},
+      {"the lowest of each length", "\xC2\x80\xE0\xA0\x80\xF0\x90\x80\x80", true, u"\u0080\u0800\U00010000"},
+      {"next to the surrogates", "\xED\x9F\xBF\xEE\x80\x80", true, u"\uD7FF\uE000"},
+      {"code page 1252", "M\xFCnchen", false, u""},
+      {"overlong of two bytes", "\xC1\xBF", false, u""},
+      {"overlong of three bytes", "\xE0\x9F\xBF", false, u""},
+      {"overlong of four bytes", "\xF0\x8F\xBF\xBF", false, u""},
+      {"a surrogate", "\xED\xA0\x80", false, u""},
+      {"above U+10FFFF", "\xF4\x90\x80\x80", false, u""},
+      {"lead bytes F5 and up", "\xF5\x80\x80\x80", false, u""},
+      {"a lone continuation byte", "a\x80", false, u""},
+      {"cut short at the end", "ab\xE2\x82", false, u""},
+      {"cut short by ASCII",
+       "\xE2\x82"
+       "a",
+       false, u""},
+      {"one bad line among good characters", "\xC3\xA4\xC3", false, u""},
+  };
+  WideText wide = {};
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.what);
+    bool decoded = WideFromUtf8Line(c.bytes.data(), static_cast<int32_t>(c.bytes.size()), &wide);
+    EXPECT_EQ(decoded, c.decoded);
+    if (decoded && c.decoded) {
+      EXPECT_EQ(std::u16string(wide.units, static_cast<size_t>(wide.length)), c.units);
+      EXPECT_EQ(wide.units[wide.length], 0);
+    }
+  }
+  WideTextFree(&wide);
 }
 
 } // namespace

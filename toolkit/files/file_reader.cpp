@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "toolkit/core/program_heap.h"
+#include "toolkit/files/file_bytes.h"
 #include "toolkit/strings/string_engine.h"
 
 int32_t FILE_BUFFER_SIZE = 4096;
@@ -105,6 +106,12 @@ int32_t FileCopyRun(FileRecord *file, char *destination, int32_t room) {
 }
 
 } // namespace
+
+// For the UTF-16 reader. The 8-bit reader calls the routine above, inside
+// this file, so that it compiles as it always did.
+int32_t FileByteRead(FileRecord *file, unsigned char *destination) {
+  return FileNextByte(file, destination);
+}
 
 bool FileLibraryStartup() {
   FileRegistry = RegistryCreate(sizeof(FileRecord), FILE_REGISTRY_GROWTH, FileClose);

@@ -2,6 +2,7 @@
 #include "toolkit/gadgets/gadget_items.h"
 
 #include "toolkit/gadgets/gadget.h"
+#include "toolkit/gadgets/list_view_internal.h"
 
 static GadgetRecord *GadgetLookup(ObjectId number) {
   return static_cast<GadgetRecord *>(RegistryLookup(GadgetRegistry, number));
@@ -29,6 +30,14 @@ int32_t GadgetItemAdd(ObjectId number, int32_t position, const char *text) {
     return gadget->operations->AddItem(gadget, position, text, 0);
   }
   return 0;
+}
+
+int32_t GadgetItemAddWide(ObjectId number, int32_t position, const char16_t *text) {
+  GadgetRecord *gadget = GadgetLookup(number);
+  if (!gadget || gadget->operations != &ListViewOps) {
+    return 0;
+  }
+  return ListViewAddItemWide(gadget, position, text ? text : u"");
 }
 
 int32_t GadgetItemsCount(ObjectId number) {

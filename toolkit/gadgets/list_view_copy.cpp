@@ -2,7 +2,8 @@
 //
 // The copy is a TAB between columns and CR LF after each row, as UTF-16
 // (CF_UNICODETEXT), from which the system makes the same text in the ANSI
-// code page (CF_TEXT), in which the list was given its texts. The control
+// code page (CF_TEXT), in which the list was given its 8-bit texts; rows
+// decoded from a file were given as UTF-16 and copy as they are. The control
 // keeps the texts, not the gadget, so each cell is read from the control in
 // the control's own UTF-16 straight into the clipboard's block, calling the
 // control's procedure directly: the message path around it, and a conversion
@@ -123,8 +124,9 @@ static HGLOBAL ListCopyWide(GadgetRecord *gadget, int32_t columns) {
   }
   text.units = static_cast<WCHAR *>(GlobalLock(text.block));
   text.rowsTotal = static_cast<SIZE_T>(SendMessageA(gadget->window, LVM_GETSELECTEDCOUNT, 0, 0));
-  // A text has at most as many units as bytes: the longest text the list
-  // was given sizes the first cell buffer.
+  // A text has at most as many units as bytes, and the longest a decoded row
+  // gave counts units: the longest text the list was given sizes the first
+  // cell buffer.
   SIZE_T cellSize = static_cast<SIZE_T>(gadget->typeData[LISTVIEW_LONGEST_TEXT]) + 1;
   bool whole = ListCopyRows(gadget->window, columns, cellSize, &text);
   GlobalUnlock(text.block);

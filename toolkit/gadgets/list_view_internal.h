@@ -69,6 +69,8 @@ void ListViewSetState(GadgetRecord *gadget, int32_t value);
 void ListViewGetText(GadgetRecord *gadget, int32_t pos);
 int32_t ListViewSetText(GadgetRecord *gadget, const char *text);
 int32_t ListViewAddItem(GadgetRecord *gadget, int32_t position, const char *text, int32_t image);
+// The same for a row decoded from a file, in UTF-16 (GadgetItemAddWide).
+int32_t ListViewAddItemWide(GadgetRecord *gadget, int32_t position, const char16_t *text);
 void ListViewRemoveItem(GadgetRecord *gadget, int32_t index);
 void ListViewClearItems(GadgetRecord *gadget);
 int32_t ListViewCountItems(GadgetRecord *gadget);

@@ -287,6 +287,44 @@ std::string RemoteListCell(const RemoteViewer *viewer, HWND list, int32_t row, i
   return text;
 }
 
+// The cell in the control's own UTF-16, which holds what the 8-bit read turns
+// into the code page's look-alikes or "?".
+static std::wstring RemoteListCellWideIn(const RemoteBlock *block, HWND list, int32_t row, int32_t column) {
+  LVITEMW item;
+  ZeroMemory(&item, sizeof item);
+  item.iSubItem = column;
+  item.pszText = reinterpret_cast<WCHAR *>(block->address + sizeof item);
+  item.cchTextMax = static_cast<int>((block->size - sizeof item) / sizeof(WCHAR));
+  WCHAR none = 0;
+  WriteProcessMemory(block->process, block->address, &item, sizeof item, nullptr);
+  WriteProcessMemory(block->process, item.pszText, &none, sizeof none, nullptr);
+  DWORD_PTR length = 0;
+  SendMessageTimeoutW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(block->address), SMTO_NORMAL,
+                      REMOTE_SEND_TIMEOUT_MS, &length);
+  std::wstring text(static_cast<size_t>(item.cchTextMax), L'\0');
+  SIZE_T read = 0;
+  ReadProcessMemory(block->process, item.pszText, &text[0], text.size() * sizeof(WCHAR), &read);
+  text.resize(static_cast<size_t>(lstrlenW(text.c_str())));
+  return text;
+}
+
+std::vector<std::vector<std::wstring>> RemoteListRowsWide(const RemoteViewer *viewer, HWND list, int32_t columns) {
+  std::vector<std::vector<std::wstring>> rows;
+  RemoteBlock block;
+  if (!RemoteBlockAllocate(&block, viewer->process.hProcess, sizeof(LVITEMW) + REMOTE_TEXT_CAPACITY * sizeof(WCHAR))) {
+    return rows;
+  }
+  int32_t count = RemoteListCount(list);
+  for (int32_t row = 0; row < count; row++) {
+    rows.emplace_back();
+    for (int32_t column = 0; column < columns; column++) {
+      rows.back().push_back(RemoteListCellWideIn(&block, list, row, column));
+    }
+  }
+  RemoteBlockFree(&block);
+  return rows;
+}
+
 std::vector<std::vector<std::string>> RemoteListRows(const RemoteViewer *viewer, HWND list, int32_t columns) {
   std::vector<std::vector<std::string>> rows;
   RemoteBlock block;

@@ -59,6 +59,8 @@ void RemoteMessageConfirm(HWND box);
 int32_t RemoteListCount(HWND list);
 std::string RemoteListCell(const RemoteViewer *viewer, HWND list, int32_t row, int32_t column);
 std::vector<std::vector<std::string>> RemoteListRows(const RemoteViewer *viewer, HWND list, int32_t columns);
+// The same read as the control's UTF-16 (LVM_GETITEMTEXTW).
+std::vector<std::vector<std::wstring>> RemoteListRowsWide(const RemoteViewer *viewer, HWND list, int32_t columns);
 int32_t RemoteListColumnCount(HWND list);
 // The column's title and width; 0 when the list has no such column.
 int32_t RemoteListColumn(const RemoteViewer *viewer, HWND list, int32_t column, std::string *title, int32_t *width);

@@ -367,40 +367,6 @@ TEST_F(ViewerTest, EndeAfterABigLoadIsQuick) {
   EXPECT_LT(ending, loading);
 }
 
-std::wstring WideFromAnsi(const std::string &text) {
-  std::wstring wide(text.size() + 1, L'\0');
-  wide.resize(MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], static_cast<int>(wide.size())) - 1);
-  return wide;
-}
-
-// A folder of files named in wide characters, removed with them.
-class TempFolder {
-public:
-  TempFolder() : path_(WideFromAnsi(TempFile("").path())) { CreateDirectoryW(path_.c_str(), nullptr); }
-  ~TempFolder() {
-    for (const std::wstring &name : names_) {
-      DeleteFileW(Path(name).c_str());
-    }
-    RemoveDirectoryW(path_.c_str());
-  }
-  TempFolder(const TempFolder &) = delete;
-  TempFolder &operator=(const TempFolder &) = delete;
-
-  std::wstring Add(const std::wstring &name, const std::string &contents) {
-    names_.push_back(name);
-    HANDLE file = CreateFileW(Path(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(file, contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr);
-    CloseHandle(file);
-    return Path(name);
-  }
-  std::wstring Path(const std::wstring &name = L"") const { return name.empty() ? path_ : path_ + L"\\" + name; }
-
-private:
-  std::wstring path_;
-  std::vector<std::wstring> names_;
-};
-
 // Two names the code page's best-fit conversion maps to one another.
 const wchar_t PLAIN_NAME[] = L"a.csv";
 const wchar_t MACRON_NAME[] = L"\u0101.csv";

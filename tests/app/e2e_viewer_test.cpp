@@ -379,6 +379,17 @@ void LookAlikesAdd(TempFolder *folder) {
   folder->Add(MACRON_NAME, "macron,1\nzwei,2\n");
 }
 
+// A file whose path has more than 260 characters, in two long folders.
+const Rows LONG_PATH_LIST = {{"lang", "1", "", ""}};
+std::wstring LongPathAdd(TempFolder *folder) {
+  const std::wstring step(120, L'd');
+  folder->AddFolder(step);
+  folder->AddFolder(step + L"\\" + step);
+  std::wstring path = folder->Add(step + L"\\" + step + L"\\lang.csv", "lang,1\n");
+  EXPECT_GT(path.size(), 260u);
+  return path;
+}
+
 // A message that comes by itself, as "title: text", confirmed; "" if none.
 std::string MessageShown(const RemoteViewer *viewer) {
   std::string title;
@@ -402,8 +413,9 @@ TEST(ViewerCommandLine, LoadsTheNamedFileAsStartWould) {
   LookAlikesAdd(&folder);
   TempFile semicolons(".csv", "a;b;c\r\n\r\nx;y\r\n");
   std::wstring blanks = folder.Add(L"zwei W\u00f6rter.csv", "1,2\n");
+  std::wstring longPath = LongPathAdd(&folder);
   std::string sample = RemotePathFromArgument(CSVVIEW_SAMPLE_PATH);
-  const CommandLineCase cases[] = {
+  std::vector<CommandLineCase> cases = {
       {"the sample",
        L"/sep:, \"" + WideFromAnsi(sample) + L"\"",
        "Anzahl Zeilen: 41 Zeilen gelesen !",
@@ -423,12 +435,30 @@ TEST(ViewerCommandLine, LoadsTheNamedFileAsStartWould) {
        ",",
        {}},
       {"relative, a look-alike beside it", MACRON_NAME, "Anzahl Zeilen: 2 Zeilen gelesen !", MACRON_LIST, ",", {}},
+      {"a path of more than 260 characters",
+       L"\"" + longPath + L"\"",
+       "Anzahl Zeilen: 1 Zeilen gelesen !",
+       LONG_PATH_LIST,
+       ",",
+       {}},
       {"missing", L"fehlt.csv", UNREADABLE, {}, ",", {}},
       {"a folder", L"\"" + folder.Path() + L"\"", UNREADABLE, {}, ",", {}},
       {"no argument", L"", "", {}, ",", {}},
       {"a separator alone", L"/sep:;;", "", {}, ";;", {}},
       {"an empty separator", L"/sep: a.csv", "", {}, "", {}},
+      {"the option in capitals, the last one counting", L"/SEP:; /Sep:|", "", {}, "|", {}},
   };
+  std::wstring share = TempNetworkShare();
+  TempFolder network(share);
+  if (!share.empty()) {
+    LookAlikesAdd(&network);
+    cases.push_back({"a network path",
+                     L"\"" + network.Path(MACRON_NAME) + L"\"",
+                     "Anzahl Zeilen: 2 Zeilen gelesen !",
+                     MACRON_LIST,
+                     ",",
+                     {}});
+  }
   for (const CommandLineCase &c : cases) {
     SCOPED_TRACE(c.what);
     RemoteViewer viewer;
@@ -452,23 +482,40 @@ TEST(ViewerCommandLine, LoadsTheNamedFileAsStartWould) {
   EXPECT_EQ(GetFileAttributesW(folder.Path(L"fehlt.csv").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
+struct DropCase {
+  std::vector<std::wstring> names;
+  const char *field;
+  std::string message;
+  Rows rows;
+};
+
 // A drop loads the first file with the field's text; a folder is unreadable.
+// A shortcut stands for its target.
 TEST_F(ViewerTest, DroppedFileLoadsTheFirstName) {
   EXPECT_TRUE(GetWindowLongPtrA(viewer.window, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
   TempFolder folder;
   LookAlikesAdd(&folder);
   std::wstring semicolons = folder.Add(L"semikolon.csv", "1;2\n");
-  const struct {
-    std::vector<std::wstring> names;
-    const char *field;
-    std::string message;
-    Rows rows;
-  } drops[] = {
+  std::vector<DropCase> drops = {
       {{folder.Path(MACRON_NAME), folder.Path(PLAIN_NAME)}, ",", "Anzahl Zeilen: 2 Zeilen gelesen !", MACRON_LIST},
       {{semicolons}, ";", "Anzahl Zeilen: 1 Zeilen gelesen !", {{"1", "2", "", ""}}},
       {{folder.Path()}, ";", UNREADABLE, {}},
+      {{folder.AddShortcut(L"Verkn\u00fcpfung.LNK", folder.Path(MACRON_NAME))},
+       ",",
+       "Anzahl Zeilen: 2 Zeilen gelesen !",
+       MACRON_LIST},
+      {{folder.AddShortcut(L"ordner.lnk", folder.Path())}, ",", UNREADABLE, {}},
+      {{folder.AddShortcut(L"fehlt.lnk", folder.Path(L"fehlt.csv"))}, ",", UNREADABLE, {}},
+      {{LongPathAdd(&folder)}, ",", "Anzahl Zeilen: 1 Zeilen gelesen !", LONG_PATH_LIST},
   };
+  std::wstring share = TempNetworkShare();
+  TempFolder network(share);
+  if (!share.empty()) {
+    LookAlikesAdd(&network);
+    drops.push_back({{network.Path(MACRON_NAME)}, ",", "Anzahl Zeilen: 2 Zeilen gelesen !", MACRON_LIST});
+  }
   for (const auto &drop : drops) {
+    SCOPED_TRACE(testing::PrintToString(drop.names[0]));
     RemoteSetText(Gadget(GADGET_SEPARATOR_FIELD), drop.field);
     ASSERT_TRUE(RemoteDropFiles(&viewer, viewer.window, drop.names));
     EXPECT_EQ(MessageShown(&viewer), drop.message);
@@ -476,10 +523,8 @@ TEST_F(ViewerTest, DroppedFileLoadsTheFirstName) {
   }
 }
 
-// The dialog hands back its choice in the code page, where the two names
-// look alike: the chosen file loads, or none does, never the other one. A
-// full path typed cannot say which of the pair was meant; a name typed in
-// the pair's folder can.
+// The two names look alike in the code page: the chosen file loads, never
+// the other one, whether its full path is typed or its name in its folder.
 TEST_F(ViewerTest, DialogChoiceOfLookAlikeNamesNeverLoadsTheOther) {
   TempFolder alone;
   alone.Add(MACRON_NAME, "macron,1\nzwei,2\n");
@@ -492,8 +537,8 @@ TEST_F(ViewerTest, DialogChoiceOfLookAlikeNamesNeverLoadsTheOther) {
     Rows rows;
   } choices[] = {
       {L"", alone.Path(MACRON_NAME), "Anzahl Zeilen: 2 Zeilen gelesen !", MACRON_LIST},
-      {L"", pair.Path(MACRON_NAME), UNREADABLE, {}},
-      {L"", pair.Path(PLAIN_NAME), UNREADABLE, {}},
+      {L"", pair.Path(MACRON_NAME), "Anzahl Zeilen: 2 Zeilen gelesen !", MACRON_LIST},
+      {L"", pair.Path(PLAIN_NAME), "Anzahl Zeilen: 1 Zeilen gelesen !", PLAIN_LIST},
       {pair.Path(), MACRON_NAME, "Anzahl Zeilen: 2 Zeilen gelesen !", MACRON_LIST},
       {pair.Path(), PLAIN_NAME, "Anzahl Zeilen: 1 Zeilen gelesen !", PLAIN_LIST},
   };
@@ -720,6 +765,23 @@ TEST_F(ViewerTest, CtrlCCopiesTheSelectedRows) {
   SendMessageA(field, EM_SETSEL, 0, -1);
   EXPECT_EQ(CopyIn(&viewer, field, WAIT_MS), Latin1Text(";\xE4"));
   EXPECT_EQ(RemoteWindowText(field), ";\xE4");
+}
+
+// A clipboard another program keeps open: Ctrl+C says so rather than leave
+// the old text to be pasted as the copy, and the clipboard keeps it.
+TEST_F(ViewerTest, CtrlCWithTheClipboardHeldSaysSo) {
+  HWND list = Gadget(GADGET_LIST);
+  ASSERT_EQ(LoadMessage(RemotePathFromArgument(CSVVIEW_SAMPLE_PATH).c_str()), "Anzahl Zeilen: 41 Zeilen gelesen !");
+  ASSERT_TRUE(RemoteClipboardPut("vorher"));
+  RemoteListSelect(&viewer, list, 2, true);
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  bool pressed = RemoteKeyPress(&viewer, list, 'C', true);
+  HWND box = pressed ? RemoteViewerWaitDialog(&viewer, REMOTE_DIALOG_MESSAGE, WAIT_MS) : nullptr;
+  CloseClipboard();
+  ASSERT_NE(box, nullptr) << RemoteViewerDescribeWindows(&viewer);
+  EXPECT_EQ(RemoteWindowText(box) + ": " + RemoteMessageText(box), "Fehler !: Zwischenablage belegt !");
+  RemoteMessageConfirm(box);
+  EXPECT_EQ(ClipboardNow(), Latin1Text("vorher"));
 }
 
 // Ctrl+A selects every row, and Ctrl+C then copies them all, whole.

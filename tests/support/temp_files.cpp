@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <windows.h>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <shlobj.h>
+#else
 #include <cstdlib>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -113,10 +115,35 @@ TempFolder::TempFolder(const std::wstring &parent) {
 }
 
 TempFolder::~TempFolder() {
-  for (const std::wstring &name : names_) {
-    DeleteFileW(Path(name).c_str());
+  for (auto name = names_.rbegin(); name != names_.rend(); ++name) {
+    if (!DeleteFileW(Path(*name).c_str())) {
+      RemoveDirectoryW(Path(*name).c_str());
+    }
   }
   RemoveDirectoryW(path_.c_str());
+}
+
+std::wstring TempFolder::AddFolder(const std::wstring &name) {
+  names_.push_back(name);
+  CreateDirectoryW(Path(name).c_str(), nullptr);
+  return Path(name);
+}
+
+std::wstring TempFolder::AddShortcut(const std::wstring &name, const std::wstring &target) {
+  names_.push_back(name);
+  CoInitialize(nullptr);
+  IShellLinkW *link = nullptr;
+  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                 reinterpret_cast<void **>(&link)))) {
+    IPersistFile *file = nullptr;
+    link->SetPath(target.c_str());
+    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void **>(&file)))) {
+      file->Save(Path(name).c_str(), TRUE);
+      file->Release();
+    }
+    link->Release();
+  }
+  return Path(name);
 }
 
 std::wstring TempFolder::Add(const std::wstring &name, const std::string &contents) {

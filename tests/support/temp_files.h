@@ -41,8 +41,12 @@ public:
   TempFolder(const TempFolder &) = delete;
   TempFolder &operator=(const TempFolder &) = delete;
 
-  // The file's path; it holds contents.
+  // The file's path; it holds contents. The name may lie in a folder added
+  // before.
   std::wstring Add(const std::wstring &name, const std::string &contents);
+  std::wstring AddFolder(const std::wstring &name);
+  // A shortcut (.lnk) to the target, which need not exist.
+  std::wstring AddShortcut(const std::wstring &name, const std::wstring &target);
   std::wstring Path(const std::wstring &name = L"") const { return name.empty() ? path_ : path_ + L"\\" + name; }
 
 private:

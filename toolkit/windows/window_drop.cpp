@@ -34,6 +34,19 @@ static bool DropIsShortcut(const wchar_t *name) {
   return length >= 4 && _wcsicmp(name + length - 4, L".lnk") == 0;
 }
 
+// The target's item list names it in wide characters; the path a shortcut
+// also keeps may be in the code page only, where a look-alike replaces a
+// name it cannot spell.
+static bool DropShortcutPath(IShellLinkW *link, wchar_t *target) {
+  PIDLIST_ABSOLUTE item = nullptr;
+  if (link->GetIDList(&item) != S_OK) {
+    return false;
+  }
+  bool named = SHGetPathFromIDListEx(item, target, FILE_PATH_CAPACITY, GPFIDL_DEFAULT);
+  CoTaskMemFree(item);
+  return named;
+}
+
 // The path the shortcut names, in place of its own; empty when it cannot
 // be read or names no file system object. A missing target is left for the
 // open to refuse.
@@ -45,7 +58,7 @@ static void DropShortcutFollow(wchar_t *name) {
                                  reinterpret_cast<void **>(&link)))) {
     IPersistFile *file = nullptr;
     if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void **>(&file)))) {
-      if (FAILED(file->Load(name, STGM_READ)) || link->GetPath(target, FILE_PATH_CAPACITY, nullptr, 0) != S_OK) {
+      if (FAILED(file->Load(name, STGM_READ)) || !DropShortcutPath(link, target)) {
         target[0] = L'\0';
       }
       file->Release();

@@ -7,8 +7,9 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "toolkit/strings/string_engine.h"
+#include "toolkit/strings/string_wide.h"
 
+// Matched whatever its letter case, as the platform's own options are.
 static const wchar_t SEPARATOR_OPTION[] = L"/sep:";
 static const size_t SEPARATOR_OPTION_LENGTH = sizeof SEPARATOR_OPTION / sizeof SEPARATOR_OPTION[0] - 1;
 
@@ -20,7 +21,7 @@ void CommandLineRead(CommandLine *line) {
   // The first argument is the program's own name.
   for (int index = 1; line->arguments && index < count; index++) {
     const wchar_t *argument = line->arguments[index];
-    if (wcsncmp(argument, SEPARATOR_OPTION, SEPARATOR_OPTION_LENGTH) == 0) {
+    if (_wcsnicmp(argument, SEPARATOR_OPTION, SEPARATOR_OPTION_LENGTH) == 0) {
       line->separator = argument + SEPARATOR_OPTION_LENGTH;
     } else if (!line->file) {
       line->file = argument;
@@ -34,11 +35,5 @@ void CommandLineFree(CommandLine *line) {
 }
 
 void CommandLineSeparatorText(const CommandLine *line, int32_t pos) {
-  const wchar_t *text = line->separator ? line->separator : L"";
-  int32_t size = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-  char *converted = ScratchReserve(size, pos);
-  *converted = '\0';
-  int32_t written = size > 0 ? WideCharToMultiByte(CP_ACP, 0, text, -1, converted, size, nullptr, nullptr) : 0;
-  // The size counts the NUL, which ends the text rather than belonging to it.
-  ScratchRelease(size - (written > 0 ? written - 1 : 0));
+  StrFromWide(line->separator, pos);
 }

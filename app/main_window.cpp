@@ -130,6 +130,10 @@ static void ApplicationMain() {
     if (LastEvent == EVENT_GADGET && EventGadgetId() == GADGET_LIST && EventGadgetType() == GADGET_EVENT_COPY_FAILED) {
       OutOfMemoryMessage();
     }
+    if (LastEvent == EVENT_GADGET && EventGadgetId() == GADGET_LIST &&
+        EventGadgetType() == GADGET_EVENT_CLIPBOARD_BUSY) {
+      ShowMessage("Fehler !", "Zwischenablage belegt !", 0);
+    }
   } while (LastEvent != EVENT_CLOSE_WINDOW && QuitRequested != 1);
   // The window and its gadgets are left to the toolkit's shutdown.
 }

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <cwchar>
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
@@ -205,6 +206,19 @@ HANDLE WINAPI CreateFileW(LPCWSTR path, DWORD access, DWORD shareMode, LPSECURIT
   std::string bytes = path ? Utf8FromWide(path) : std::string();
   return CreateFileA(path ? bytes.c_str() : nullptr, access, shareMode, security, disposition, attributes,
                      templateFile);
+}
+
+// A host path is taken as full as it stands: the host names no drives.
+DWORD WINAPI GetFullPathNameW(LPCWSTR path, DWORD size, LPWSTR buffer, LPWSTR *filePart) {
+  DWORD length = static_cast<DWORD>(std::wcslen(path));
+  if (filePart) {
+    *filePart = nullptr;
+  }
+  if (length >= size) {
+    return length + 1;
+  }
+  std::wmemcpy(buffer, path, length + 1);
+  return length;
 }
 
 BOOL WINAPI ReadFile(HANDLE handle, LPVOID buffer, DWORD bytesToRead, LPDWORD bytesRead, LPOVERLAPPED) {

@@ -29,6 +29,7 @@ typedef const char *LPCSTR;
 // to the file system as UTF-8.
 typedef wchar_t WCHAR;
 typedef const WCHAR *LPCWSTR;
+typedef WCHAR *LPWSTR;
 typedef DWORD *LPDWORD;
 typedef LONG *PLONG;
 
@@ -44,6 +45,8 @@ typedef struct PROCESS_HEAP_ENTRY {
   WORD wFlags;
 } PROCESS_HEAP_ENTRY, *LPPROCESS_HEAP_ENTRY;
 typedef OVERLAPPED *LPOVERLAPPED;
+
+#define MAX_PATH 260
 
 #define TRUE 1
 #define FALSE 0
@@ -92,6 +95,7 @@ HANDLE WINAPI CreateFileA(LPCSTR path, DWORD access, DWORD shareMode, LPSECURITY
                           DWORD attributes, HANDLE templateFile);
 HANDLE WINAPI CreateFileW(LPCWSTR path, DWORD access, DWORD shareMode, LPSECURITY_ATTRIBUTES security,
                           DWORD disposition, DWORD attributes, HANDLE templateFile);
+DWORD WINAPI GetFullPathNameW(LPCWSTR path, DWORD size, LPWSTR buffer, LPWSTR *filePart);
 BOOL WINAPI ReadFile(HANDLE file, LPVOID buffer, DWORD bytesToRead, LPDWORD bytesRead, LPOVERLAPPED overlapped);
 DWORD WINAPI SetFilePointer(HANDLE file, LONG distance, PLONG distanceHigh, DWORD moveMethod);
 BOOL WINAPI CloseHandle(HANDLE object);

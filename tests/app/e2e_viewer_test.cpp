@@ -368,40 +368,6 @@ TEST_F(ViewerTest, EndeAfterABigLoadIsQuick) {
   EXPECT_LT(ending, loading);
 }
 
-std::wstring WideFromAnsi(const std::string &text) {
-  std::wstring wide(text.size() + 1, L'\0');
-  wide.resize(MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], static_cast<int>(wide.size())) - 1);
-  return wide;
-}
-
-// A folder of files named in wide characters, removed with them.
-class TempFolder {
-public:
-  TempFolder() : path_(WideFromAnsi(TempFile("").path())) { CreateDirectoryW(path_.c_str(), nullptr); }
-  ~TempFolder() {
-    for (const std::wstring &name : names_) {
-      DeleteFileW(Path(name).c_str());
-    }
-    RemoveDirectoryW(path_.c_str());
-  }
-  TempFolder(const TempFolder &) = delete;
-  TempFolder &operator=(const TempFolder &) = delete;
-
-  std::wstring Add(const std::wstring &name, const std::string &contents) {
-    names_.push_back(name);
-    HANDLE file = CreateFileW(Path(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(file, contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr);
-    CloseHandle(file);
-    return Path(name);
-  }
-  std::wstring Path(const std::wstring &name = L"") const { return name.empty() ? path_ : path_ + L"\\" + name; }
-
-private:
-  std::wstring path_;
-  std::vector<std::wstring> names_;
-};
-
 // Two names the code page's best-fit conversion maps to one another.
 const wchar_t PLAIN_NAME[] = L"a.csv";
 const wchar_t MACRON_NAME[] = L"\u0101.csv";
@@ -412,6 +378,17 @@ const std::string UNREADABLE = "Fehler !: Datei nicht lesbar !";
 void LookAlikesAdd(TempFolder *folder) {
   folder->Add(PLAIN_NAME, "plain,1\n");
   folder->Add(MACRON_NAME, "macron,1\nzwei,2\n");
+}
+
+// A file whose path has more than 260 characters, in two long folders.
+const Rows LONG_PATH_LIST = {{"lang", "1", "", ""}};
+std::wstring LongPathAdd(TempFolder *folder) {
+  const std::wstring step(120, L'd');
+  folder->AddFolder(step);
+  folder->AddFolder(step + L"\\" + step);
+  std::wstring path = folder->Add(step + L"\\" + step + L"\\lang.csv", "lang,1\n");
+  EXPECT_GT(path.size(), 260u);
+  return path;
 }
 
 // A message that comes by itself, as "title: text", confirmed; "" if none.
@@ -437,8 +414,9 @@ TEST(ViewerCommandLine, LoadsTheNamedFileAsStartWould) {
   LookAlikesAdd(&folder);
   TempFile semicolons(".csv", "a;b;c\r\n\r\nx;y\r\n");
   std::wstring blanks = folder.Add(L"zwei W\u00f6rter.csv", "1,2\n");
+  std::wstring longPath = LongPathAdd(&folder);
   std::string sample = RemotePathFromArgument(CSVVIEW_SAMPLE_PATH);
-  const CommandLineCase cases[] = {
+  std::vector<CommandLineCase> cases = {
       {"the sample",
        L"/sep:, \"" + WideFromAnsi(sample) + L"\"",
        "Anzahl Zeilen: 41 Zeilen gelesen !",
@@ -458,12 +436,30 @@ TEST(ViewerCommandLine, LoadsTheNamedFileAsStartWould) {
        ",",
        {}},
       {"relative, a look-alike beside it", MACRON_NAME, "Anzahl Zeilen: 2 Zeilen gelesen !", MACRON_LIST, ",", {}},
+      {"a path of more than 260 characters",
+       L"\"" + longPath + L"\"",
+       "Anzahl Zeilen: 1 Zeilen gelesen !",
+       LONG_PATH_LIST,
+       ",",
+       {}},
       {"missing", L"fehlt.csv", UNREADABLE, {}, ",", {}},
       {"a folder", L"\"" + folder.Path() + L"\"", UNREADABLE, {}, ",", {}},
       {"no argument", L"", "", {}, ",", {}},
       {"a separator alone", L"/sep:;;", "", {}, ";;", {}},
       {"an empty separator", L"/sep: a.csv", "", {}, "", {}},
+      {"the option in capitals, the last one counting", L"/SEP:; /Sep:|", "", {}, "|", {}},
   };
+  std::wstring share = TempNetworkShare();
+  TempFolder network(share);
+  if (!share.empty()) {
+    LookAlikesAdd(&network);
+    cases.push_back({"a network path",
+                     L"\"" + network.Path(MACRON_NAME) + L"\"",
+                     "Anzahl Zeilen: 2 Zeilen gelesen !",
+                     MACRON_LIST,
+                     ",",
+                     {}});
+  }
   for (const CommandLineCase &c : cases) {
     SCOPED_TRACE(c.what);
     RemoteViewer viewer;
@@ -487,23 +483,40 @@ TEST(ViewerCommandLine, LoadsTheNamedFileAsStartWould) {
   EXPECT_EQ(GetFileAttributesW(folder.Path(L"fehlt.csv").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
+struct DropCase {
+  std::vector<std::wstring> names;
+  const char *field;
+  std::string message;
+  Rows rows;
+};
+
 // A drop loads the first file with the field's text; a folder is unreadable.
+// A shortcut stands for its target.
 TEST_F(ViewerTest, DroppedFileLoadsTheFirstName) {
   EXPECT_TRUE(GetWindowLongPtrA(viewer.window, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
   TempFolder folder;
   LookAlikesAdd(&folder);
   std::wstring semicolons = folder.Add(L"semikolon.csv", "1;2\n");
-  const struct {
-    std::vector<std::wstring> names;
-    const char *field;
-    std::string message;
-    Rows rows;
-  } drops[] = {
+  std::vector<DropCase> drops = {
       {{folder.Path(MACRON_NAME), folder.Path(PLAIN_NAME)}, ",", "Anzahl Zeilen: 2 Zeilen gelesen !", MACRON_LIST},
       {{semicolons}, ";", "Anzahl Zeilen: 1 Zeilen gelesen !", {{"1", "2", "", ""}}},
       {{folder.Path()}, ";", UNREADABLE, {}},
+      {{folder.AddShortcut(L"Verkn\u00fcpfung.LNK", folder.Path(MACRON_NAME))},
+       ",",
+       "Anzahl Zeilen: 2 Zeilen gelesen !",
+       MACRON_LIST},
+      {{folder.AddShortcut(L"ordner.lnk", folder.Path())}, ",", UNREADABLE, {}},
+      {{folder.AddShortcut(L"fehlt.lnk", folder.Path(L"fehlt.csv"))}, ",", UNREADABLE, {}},
+      {{LongPathAdd(&folder)}, ",", "Anzahl Zeilen: 1 Zeilen gelesen !", LONG_PATH_LIST},
   };
+  std::wstring share = TempNetworkShare();
+  TempFolder network(share);
+  if (!share.empty()) {
+    LookAlikesAdd(&network);
+    drops.push_back({{network.Path(MACRON_NAME)}, ",", "Anzahl Zeilen: 2 Zeilen gelesen !", MACRON_LIST});
+  }
   for (const auto &drop : drops) {
+    SCOPED_TRACE(testing::PrintToString(drop.names[0]));
     RemoteSetText(Gadget(GADGET_SEPARATOR_FIELD), drop.field);
     ASSERT_TRUE(RemoteDropFiles(&viewer, viewer.window, drop.names));
     EXPECT_EQ(MessageShown(&viewer), drop.message);
@@ -511,10 +524,8 @@ TEST_F(ViewerTest, DroppedFileLoadsTheFirstName) {
   }
 }
 
-// The dialog hands back its choice in the code page, where the two names
-// look alike: the chosen file loads, or none does, never the other one. A
-// full path typed cannot say which of the pair was meant; a name typed in
-// the pair's folder can.
+// The two names look alike in the code page: the chosen file loads, never
+// the other one, whether its full path is typed or its name in its folder.
 TEST_F(ViewerTest, DialogChoiceOfLookAlikeNamesNeverLoadsTheOther) {
   TempFolder alone;
   alone.Add(MACRON_NAME, "macron,1\nzwei,2\n");
@@ -527,8 +538,8 @@ TEST_F(ViewerTest, DialogChoiceOfLookAlikeNamesNeverLoadsTheOther) {
     Rows rows;
   } choices[] = {
       {L"", alone.Path(MACRON_NAME), "Anzahl Zeilen: 2 Zeilen gelesen !", MACRON_LIST},
-      {L"", pair.Path(MACRON_NAME), UNREADABLE, {}},
-      {L"", pair.Path(PLAIN_NAME), UNREADABLE, {}},
+      {L"", pair.Path(MACRON_NAME), "Anzahl Zeilen: 2 Zeilen gelesen !", MACRON_LIST},
+      {L"", pair.Path(PLAIN_NAME), "Anzahl Zeilen: 1 Zeilen gelesen !", PLAIN_LIST},
       {pair.Path(), MACRON_NAME, "Anzahl Zeilen: 2 Zeilen gelesen !", MACRON_LIST},
       {pair.Path(), PLAIN_NAME, "Anzahl Zeilen: 1 Zeilen gelesen !", PLAIN_LIST},
   };
@@ -755,6 +766,23 @@ TEST_F(ViewerTest, CtrlCCopiesTheSelectedRows) {
   SendMessageA(field, EM_SETSEL, 0, -1);
   EXPECT_EQ(CopyIn(&viewer, field, WAIT_MS), Latin1Text(";\xE4"));
   EXPECT_EQ(RemoteWindowText(field), ";\xE4");
+}
+
+// A clipboard another program keeps open: Ctrl+C says so rather than leave
+// the old text to be pasted as the copy, and the clipboard keeps it.
+TEST_F(ViewerTest, CtrlCWithTheClipboardHeldSaysSo) {
+  HWND list = Gadget(GADGET_LIST);
+  ASSERT_EQ(LoadMessage(RemotePathFromArgument(CSVVIEW_SAMPLE_PATH).c_str()), "Anzahl Zeilen: 41 Zeilen gelesen !");
+  ASSERT_TRUE(RemoteClipboardPut("vorher"));
+  RemoteListSelect(&viewer, list, 2, true);
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  bool pressed = RemoteKeyPress(&viewer, list, 'C', true);
+  HWND box = pressed ? RemoteViewerWaitDialog(&viewer, REMOTE_DIALOG_MESSAGE, WAIT_MS) : nullptr;
+  CloseClipboard();
+  ASSERT_NE(box, nullptr) << RemoteViewerDescribeWindows(&viewer);
+  EXPECT_EQ(RemoteWindowText(box) + ": " + RemoteMessageText(box), "Fehler !: Zwischenablage belegt !");
+  RemoteMessageConfirm(box);
+  EXPECT_EQ(ClipboardNow(), Latin1Text("vorher"));
 }
 
 // Ctrl+A selects every row, and Ctrl+C then copies them all, whole.

@@ -11,6 +11,7 @@
 #include "tests/support/utf_text.h"
 #include "toolkit/files/text_reader.h"
 #include "toolkit/core/program_heap.h"
+#include "toolkit/files/file_path.h"
 #include "toolkit/files/file_reader.h"
 #include "toolkit/strings/string_engine.h"
 
@@ -407,6 +408,35 @@ TEST(FileOpening, ReadOnlyFileIsRead) {
   EXPECT_EQ(LineRead(0), "a");
   EXPECT_EQ(FileAtEnd(0), 1);
   FileClose(0);
+}
+
+// Paths of MAX_PATH characters or more are given their long form; shorter
+// ones, and ones that are device paths already, are opened as they stand.
+TEST(FilePath, LongPathsGetTheirLongForm) {
+  const std::wstring folder(130, L'd');
+  const std::wstring tail = folder + L"\\" + folder + L"\\x.csv";
+  const struct {
+    std::wstring path;
+    std::wstring form; // empty: none
+  } cases[] = {
+      {L"C:\\Daten\\x.csv", L""},
+      {L"C:\\" + std::wstring(252, L'x') + L".csv", L""}, // 259 characters
+      {L"C:\\" + tail, L"\\\\?\\C:\\" + tail},
+      {L"\\\\server\\share\\" + tail, L"\\\\?\\UNC\\server\\share\\" + tail},
+      {L"\\\\?\\C:\\" + tail, L""},
+      {L"\\\\.\\C:\\" + tail, L""},
+#ifdef _WIN32
+      // Full and plain first: the long form takes the path as it stands.
+      {L"C:/" + folder + L"/../" + folder + L"/" + folder + L"/x.csv", L"\\\\?\\C:\\" + tail},
+#endif
+  };
+  for (const auto &c : cases) {
+    wchar_t *form = FilePathLongForm(c.path.c_str());
+    EXPECT_EQ(form ? std::wstring(form) : std::wstring(), c.form) << c.path.size();
+    if (form) {
+      HeapFree(ProgramHeap, 0, form);
+    }
+  }
 }
 
 } // namespace

@@ -21,23 +21,23 @@ struct OpenFileCall {
   int count;
   DWORD structSize;
   HWND owner;
-  std::string filter; // NULs shown as '|', up to the closing pair
+  std::wstring filter; // NULs shown as '|', up to the closing pair
   DWORD filterIndex;
-  std::string fileName;
+  std::wstring fileName;
   DWORD maxFile;
   bool hasInitialDir;
-  std::string initialDir;
-  std::string title;
+  std::wstring initialDir;
+  std::wstring title;
   DWORD flags;
   size_t disabledEntries;
 };
 
-typedef BOOL(WINAPI *OpenFileRoutine)(LPOPENFILENAMEA);
+typedef BOOL(WINAPI *OpenFileRoutine)(LPOPENFILENAMEW);
 OpenFileRoutine PlatformOpenFile;
 OpenFileCall LastCall;
 // Null: the platform's dialog runs; "": the dialog is cancelled; otherwise
 // the path the user is taken to have chosen.
-const char *StandInChoice;
+const wchar_t *StandInChoice;
 
 size_t DisabledEntriesCount() {
   size_t count = 0;
@@ -47,16 +47,16 @@ size_t DisabledEntriesCount() {
   return count;
 }
 
-BOOL WINAPI OpenFileRecord(LPOPENFILENAMEA description) {
+BOOL WINAPI OpenFileRecord(LPOPENFILENAMEW description) {
   OpenFileCall &call = LastCall;
   ++call.count;
   call.structSize = description->lStructSize;
   call.owner = description->hwndOwner;
   call.filter.clear();
-  for (const char *at = description->lpstrFilter; at; ++at) {
-    call.filter += *at ? *at : '|';
+  for (const wchar_t *at = description->lpstrFilter; at; ++at) {
+    call.filter += *at ? *at : L'|';
     if (!at[0] && !at[1]) {
-      call.filter += '|';
+      call.filter += L'|';
       break;
     }
   }
@@ -64,15 +64,15 @@ BOOL WINAPI OpenFileRecord(LPOPENFILENAMEA description) {
   call.fileName = description->lpstrFile;
   call.maxFile = description->nMaxFile;
   call.hasInitialDir = description->lpstrInitialDir != nullptr;
-  call.initialDir = call.hasInitialDir ? description->lpstrInitialDir : "";
-  call.title = description->lpstrTitle ? description->lpstrTitle : "";
+  call.initialDir = call.hasInitialDir ? description->lpstrInitialDir : L"";
+  call.title = description->lpstrTitle ? description->lpstrTitle : L"(none)";
   call.flags = description->Flags;
   call.disabledEntries = DisabledEntriesCount();
   if (!StandInChoice) {
     return PlatformOpenFile(description);
   }
-  strcpy(description->lpstrFile, StandInChoice);
-  return *StandInChoice != '\0';
+  wcscpy(description->lpstrFile, StandInChoice);
+  return *StandInChoice != L'\0';
 }
 
 class FileDialog : public testing::Test {
@@ -81,14 +81,14 @@ protected:
     LastCall = OpenFileCall{};
     StandInChoice = nullptr;
     PlatformOpenFile = reinterpret_cast<OpenFileRoutine>(
-        ImportReplace("comdlg32.dll", "GetOpenFileNameA", reinterpret_cast<void *>(OpenFileRecord)));
+        ImportReplace("comdlg32.dll", "GetOpenFileNameW", reinterpret_cast<void *>(OpenFileRecord)));
     ASSERT_NE(PlatformOpenFile, nullptr);
     start = ScratchPos;
     StrAppendScratch("kept");
     pos = ScratchPos;
   }
   void TearDown() override {
-    ImportReplace("comdlg32.dll", "GetOpenFileNameA", reinterpret_cast<void *>(PlatformOpenFile));
+    ImportReplace("comdlg32.dll", "GetOpenFileNameW", reinterpret_cast<void *>(PlatformOpenFile));
     ScratchSetPos(start);
   }
   // Runs the dialog as the viewer does and returns its string result.
@@ -108,10 +108,10 @@ protected:
 TEST_F(FileDialog, DescribesTheDialogToThePlatform) {
   TestWindow other, front;
   bool foreground = ForegroundSet(front.handle);
-  StandInChoice = "";
+  StandInChoice = L"";
   Ask("C:\\meinecvs.csv", "Csv (*.csv)|*.csv", 0);
   ASSERT_EQ(LastCall.count, 1);
-  EXPECT_EQ(LastCall.structSize, OPENFILENAME_SIZE_VERSION_400A);
+  EXPECT_EQ(LastCall.structSize, OPENFILENAME_SIZE_VERSION_400W);
   if (sizeof(void *) == 4) {
     EXPECT_EQ(LastCall.structSize, 76u);
   }
@@ -120,14 +120,14 @@ TEST_F(FileDialog, DescribesTheDialogToThePlatform) {
     // The thread's other window was disabled only while the dialog ran.
     EXPECT_EQ(LastCall.disabledEntries, 1u);
   }
-  EXPECT_EQ(LastCall.filter, "Csv (*.csv)|*.csv||");
+  EXPECT_EQ(LastCall.filter, L"Csv (*.csv)|*.csv||");
   EXPECT_EQ(LastCall.filterIndex, 1u);
-  EXPECT_EQ(LastCall.fileName, "meinecvs.csv");
+  EXPECT_EQ(LastCall.fileName, L"meinecvs.csv");
   EXPECT_EQ(LastCall.maxFile, 260u);
   EXPECT_TRUE(LastCall.hasInitialDir);
-  EXPECT_EQ(LastCall.initialDir, "C:");
-  EXPECT_EQ(LastCall.title, "Datei \xF6"
-                            "ffnnen");
+  EXPECT_EQ(LastCall.initialDir, L"C:");
+  // The code page 1252 title in wide characters.
+  EXPECT_EQ(LastCall.title, L"Datei \u00F6ffnnen");
   EXPECT_EQ(LastCall.flags, static_cast<DWORD>(OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR |
                                                OFN_HIDEREADONLY));
   EXPECT_TRUE(IsWindowEnabled(other.handle));
@@ -136,16 +136,30 @@ TEST_F(FileDialog, DescribesTheDialogToThePlatform) {
   Ask(nullptr, "A|*.a|B|*.b", 1);
   EXPECT_EQ(LastCall.filterIndex, 2u);
   EXPECT_FALSE(LastCall.hasInitialDir);
-  EXPECT_EQ(LastCall.fileName, "");
-  EXPECT_EQ(LastCall.filter, "A|*.a|B|*.b||");
+  EXPECT_EQ(LastCall.fileName, L"");
+  EXPECT_EQ(LastCall.filter, L"A|*.a|B|*.b||");
 }
 
+// The 8-bit result is the chosen path in the code page; the wide one is the
+// path as the dialog gave it, also where the code page has only a look-alike.
 TEST_F(FileDialog, WritesTheChosenPathOrNothingAtThePosition) {
-  std::string longest = "C:\\" + std::string(252, 'x') + ".csv";
+  std::wstring longest = L"C:\\" + std::wstring(252, L'x') + L".csv";
   ASSERT_EQ(longest.size(), 259u);
-  for (std::string choice : {std::string("C:\\Daten\\liste.csv"), longest, std::string("")}) {
-    StandInChoice = choice.c_str();
-    EXPECT_EQ(Ask("C:\\meinecvs.csv", "Csv (*.csv)|*.csv", 0), choice);
+  const struct {
+    std::wstring chosen;
+    std::string result;
+  } cases[] = {
+      {L"C:\\Daten\\liste.csv", "C:\\Daten\\liste.csv"},
+      {L"C:\\Daten\\M\u00FCller.csv", "C:\\Daten\\M\xFCller.csv"},
+      {L"C:\\Daten\\\u0101.csv", "C:\\Daten\\a.csv"},
+      {L"\\\\server\\share\\\u0101.csv", "\\\\server\\share\\a.csv"},
+      {longest, std::string(longest.begin(), longest.end())},
+      {L"", ""},
+  };
+  for (const auto &c : cases) {
+    StandInChoice = c.chosen.c_str();
+    EXPECT_EQ(Ask("C:\\meinecvs.csv", "Csv (*.csv)|*.csv", 0), c.result);
+    EXPECT_EQ(std::wstring(AskOpenFileNameWide()), c.chosen);
   }
 }
 
@@ -155,7 +169,7 @@ TEST_F(FileDialog, ShowsNoDialogWithoutItsBuffers) {
   std::string longPreset = "C:\\" + std::string(8000, 'd') + "\\x.csv";
   for (bool filled : {true, false}) {
     SmallProgramHeap small(filled);
-    StandInChoice = "C:\\chosen.csv";
+    StandInChoice = L"C:\\chosen.csv";
     EXPECT_EQ(Ask(longPreset.c_str(), "Csv (*.csv)|*.csv", 0), "");
     EXPECT_EQ(LastCall.count, 0);
   }
@@ -177,15 +191,16 @@ TEST_F(FileDialog, ShowsThePresetAndPreselectsThePattern) {
       {"\\meinecvs.csv", "", 0, "", 0, -1},
   };
   for (const Case &test : cases) {
-    std::string shown, folder, selectedText;
+    std::string shown, selectedText;
+    std::wstring folder;
     LRESULT filters = -2, selected = -2;
     std::thread answer = DialogAnswerStart([&](HWND dialog) {
       shown = WindowTextRead(GetDlgItem(dialog, cmb13));
       HWND filterBox = GetDlgItem(dialog, cmb1);
       filters = SendMessageA(filterBox, CB_GETCOUNT, 0, 0);
       selected = SendMessageA(filterBox, CB_GETCURSEL, 0, 0);
-      char path[MAX_PATH] = "";
-      SendMessageA(dialog, CDM_GETFOLDERPATH, sizeof path, reinterpret_cast<LPARAM>(path));
+      wchar_t path[MAX_PATH] = L"";
+      SendMessageW(dialog, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(path));
       folder = path;
       DialogButtonPress(dialog, IDCANCEL);
     });
@@ -196,7 +211,7 @@ TEST_F(FileDialog, ShowsThePresetAndPreselectsThePattern) {
     EXPECT_EQ(shown, test.fileName) << test.preset;
     EXPECT_EQ(filters, test.filters) << test.preset;
     EXPECT_EQ(selected, test.selected) << test.preset;
-    printf("[ INFO ] preset %s: the dialog shows folder %s\n", test.preset, folder.c_str());
+    printf("[ INFO ] preset %s: the dialog shows folder %ls\n", test.preset, folder.c_str());
   }
 }
 
@@ -218,6 +233,25 @@ TEST_F(FileDialog, ReturnsTheFullPathOfTheChosenFile) {
     std::string chosen = Ask(preset.c_str(), "Csv (*.csv)|*.csv", 0);
     answer.join();
     EXPECT_EQ(lstrcmpiA(chosen.c_str(), path.c_str()), 0) << chosen << " instead of " << path;
+  }
+}
+
+// Typed as a full path beside its look-alike, the name the code page cannot
+// spell comes back as it is on disk, and so does the other. (Wine's dialog
+// takes no network path: it says the path does not exist.)
+TEST_F(FileDialog, ReturnsTheChosenNameBesideItsLookAlike) {
+  TempFolder folder;
+  folder.Add(L"a.csv", "a\n");
+  folder.Add(L"\u0101.csv", "macron\n");
+  for (const std::wstring &chosen : {folder.Path(L"\u0101.csv"), folder.Path(L"a.csv")}) {
+    std::thread answer = DialogAnswerStart([&](HWND dialog) {
+      SendMessageW(GetDlgItem(dialog, cmb13), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(chosen.c_str()));
+      DialogButtonPress(dialog, IDOK);
+    });
+    std::string result = Ask("C:\\meinecvs.csv", "Csv (*.csv)|*.csv", 0);
+    answer.join();
+    EXPECT_NE(result, "");
+    EXPECT_EQ(std::wstring(AskOpenFileNameWide()), chosen);
   }
 }
 

@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <windows.h>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <shlobj.h>
+#else
 #include <cstdlib>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -98,3 +100,78 @@ void TempFile::MakeReadOnly() const {
 std::string TempMissingDirectoryPath() {
   return TempPathUnique("-missing") + (TempDirectory().back() == '\\' ? "\\file.csv" : "/file.csv");
 }
+
+#ifdef _WIN32
+std::wstring WideFromAnsi(const std::string &text) {
+  std::wstring wide(text.size() + 1, L'\0');
+  wide.resize(MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], static_cast<int>(wide.size())) - 1);
+  return wide;
+}
+
+TempFolder::TempFolder(const std::wstring &parent) {
+  std::wstring unique = WideFromAnsi(TempPathUnique(""));
+  path_ = parent.empty() ? unique : parent + unique.substr(unique.find_last_of(L'\\'));
+  CreateDirectoryW(path_.c_str(), nullptr);
+}
+
+TempFolder::~TempFolder() {
+  for (auto name = names_.rbegin(); name != names_.rend(); ++name) {
+    if (!DeleteFileW(Path(*name).c_str())) {
+      RemoveDirectoryW(Path(*name).c_str());
+    }
+  }
+  RemoveDirectoryW(path_.c_str());
+}
+
+std::wstring TempFolder::AddFolder(const std::wstring &name) {
+  names_.push_back(name);
+  CreateDirectoryW(Path(name).c_str(), nullptr);
+  return Path(name);
+}
+
+std::wstring TempFolder::AddShortcut(const std::wstring &name, const std::wstring &target) {
+  names_.push_back(name);
+  CoInitialize(nullptr);
+  IShellLinkW *link = nullptr;
+  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                 reinterpret_cast<void **>(&link)))) {
+    IPersistFile *file = nullptr;
+    link->SetPath(target.c_str());
+    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void **>(&file)))) {
+      file->Save(Path(name).c_str(), TRUE);
+      file->Release();
+    }
+    link->Release();
+  }
+  return Path(name);
+}
+
+std::wstring TempFolder::Add(const std::wstring &name, const std::string &contents) {
+  names_.push_back(name);
+  HANDLE file = CreateFileW(Path(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(file, contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr);
+  CloseHandle(file);
+  return Path(name);
+}
+
+std::wstring TempNetworkShare() {
+  const std::wstring share = L"\\\\csvview-test\\share";
+  wchar_t prefix[MAX_PATH] = L"";
+  DWORD length = GetEnvironmentVariableW(L"WINEPREFIX", prefix, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH || prefix[0] != L'/') {
+    return std::wstring();
+  }
+  // Drive Z: is the Unix root.
+  std::wstring folder = std::wstring(L"Z:") + prefix;
+  for (wchar_t &c : folder) {
+    c = c == L'/' ? L'\\' : c;
+  }
+  for (const wchar_t *step : {L"\\dosdevices\\unc", L"\\csvview-test", L"\\share"}) {
+    folder += step;
+    CreateDirectoryW(folder.c_str(), nullptr);
+  }
+  DWORD attributes = GetFileAttributesW(share.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) ? share : std::wstring();
+}
+#endif

@@ -2,6 +2,7 @@
 // Windows temporary directory under Wine), removed again by their owner.
 #pragma once
 #include <string>
+#include <vector>
 
 class TempFile {
 public:
@@ -26,3 +27,35 @@ private:
 
 // A path in the temporary directory below a directory that does not exist.
 std::string TempMissingDirectoryPath();
+
+#ifdef _WIN32
+// Code page text in wide characters.
+std::wstring WideFromAnsi(const std::string &text);
+
+// A fresh folder for files named in wide characters, in the temporary
+// directory or in the given one, removed with the files added to it.
+class TempFolder {
+public:
+  explicit TempFolder(const std::wstring &parent = std::wstring());
+  ~TempFolder();
+  TempFolder(const TempFolder &) = delete;
+  TempFolder &operator=(const TempFolder &) = delete;
+
+  // The file's path; it holds contents. The name may lie in a folder added
+  // before.
+  std::wstring Add(const std::wstring &name, const std::string &contents);
+  std::wstring AddFolder(const std::wstring &name);
+  // A shortcut (.lnk) to the target, which need not exist.
+  std::wstring AddShortcut(const std::wstring &name, const std::wstring &target);
+  std::wstring Path(const std::wstring &name = L"") const { return name.empty() ? path_ : path_ + L"\\" + name; }
+
+private:
+  std::wstring path_;
+  std::vector<std::wstring> names_;
+};
+
+// A folder reached by a network path, \\csvview-test\share: under Wine the
+// shares of a server are the folders of the prefix's dosdevices\unc\SERVER.
+// Empty where it cannot be made (on Windows it would take a real share).
+std::wstring TempNetworkShare();
+#endif

@@ -4,6 +4,7 @@
 
 #include "toolkit/core/program_heap.h"
 #include "toolkit/files/file_bytes.h"
+#include "toolkit/files/file_path.h"
 #include "toolkit/strings/string_engine.h"
 
 int32_t FILE_BUFFER_SIZE = 4096;
@@ -143,22 +144,32 @@ static HANDLE FileAttach(FileRecord *file, HANDLE handle) {
   return handle;
 }
 
-HANDLE FileOpen(ObjectId number, const char *path) {
+// A wide name, when given, is opened instead of the 8-bit path, by its long
+// form when it needs one.
+static HANDLE FileOpenEither(ObjectId number, const char *path, const wchar_t *widePath) {
   FileRecord *file = static_cast<FileRecord *>(RegistryAllocate(FileRegistry, number));
   if (!file) {
     return nullptr;
   }
-  return FileAttach(file, CreateFileA(path ? path : "", FILE_OPEN_ACCESS, FILE_OPEN_SHARING, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!widePath) {
+    return FileAttach(file, CreateFileA(path ? path : "", FILE_OPEN_ACCESS, FILE_OPEN_SHARING, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+  }
+  wchar_t *longForm = FilePathLongForm(widePath);
+  HANDLE handle = CreateFileW(longForm ? longForm : widePath, FILE_OPEN_ACCESS, FILE_OPEN_SHARING, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (longForm) {
+    HeapFree(ProgramHeap, 0, longForm);
+  }
+  return FileAttach(file, handle);
+}
+
+HANDLE FileOpen(ObjectId number, const char *path) {
+  return FileOpenEither(number, path, nullptr);
 }
 
 HANDLE FileOpenWide(ObjectId number, const wchar_t *path) {
-  FileRecord *file = static_cast<FileRecord *>(RegistryAllocate(FileRegistry, number));
-  if (!file) {
-    return nullptr;
-  }
-  return FileAttach(file, CreateFileW(path ? path : L"", FILE_OPEN_ACCESS, FILE_OPEN_SHARING, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+  return FileOpenEither(number, nullptr, path ? path : L"");
 }
 
 void FileReadLine(ObjectId number, int32_t pos) {

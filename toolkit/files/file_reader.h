@@ -23,7 +23,8 @@ void FileLibraryShutdown();
 
 HANDLE FileOpen(ObjectId number, const char *path);
 // The same by a name in wide characters: one the code page cannot spell
-// (a name from the command line or a drop) opens as it stands.
+// (a name from the command line, a drop or the file dialog) opens as it
+// stands, and one of MAX_PATH characters or more by its long form.
 HANDLE FileOpenWide(ObjectId number, const wchar_t *path);
 void FileReadLine(ObjectId number, int32_t pos);
 int32_t FileAtEnd(ObjectId number);

@@ -11,7 +11,9 @@
 // only known once they are read, so that block grows by doubling and is cut
 // to size at the end. A block that cannot grow ends the copy with the
 // clipboard as it was, and the list reports GADGET_EVENT_COPY_FAILED: the
-// text is never cut short. Fields are copied as they are, a TAB or line break
+// text is never cut short. A clipboard another program keeps open is waited
+// for a moment, then left as it was, reported as GADGET_EVENT_CLIPBOARD_BUSY:
+// a paste would give the old text as if it were the copy. Fields are copied as they are, a TAB or line break
 // inside one included.
 #include <climits>
 
@@ -150,10 +152,10 @@ static HGLOBAL ListCopyLocale() {
 }
 
 // Hands the text and its locale to the clipboard, which owns what it takes;
-// false when it refused them for want of memory (it is left empty rather than
-// half set). CF_TEXT is made by the system from the text when a program asks
-// for it, in the locale's code page: one block to hand over, not two.
-static bool ListCopyPublish(HWND owner, HGLOBAL wide, HGLOBAL locale) {
+// when it refused them for want of memory it is left empty rather than half
+// set. CF_TEXT is made by the system from the text when a program asks for
+// it, in the locale's code page: one block to hand over, not two.
+static ListCopyResult ListCopyPublish(HWND owner, HGLOBAL wide, HGLOBAL locale) {
   bool open = OpenClipboard(owner);
   for (int tries = 1; !open && tries < LISTVIEW_CLIPBOARD_TRIES; tries++) {
     Sleep(LISTVIEW_CLIPBOARD_PAUSE_MS);
@@ -162,7 +164,7 @@ static bool ListCopyPublish(HWND owner, HGLOBAL wide, HGLOBAL locale) {
   if (!open) {
     GlobalFree(wide);
     GlobalFree(locale);
-    return true; // held by another program: nothing to report as memory
+    return LIST_COPY_CLIPBOARD_BUSY;
   }
   EmptyClipboard();
   bool placed = SetClipboardData(CF_UNICODETEXT, wide) != nullptr;
@@ -175,14 +177,14 @@ static bool ListCopyPublish(HWND owner, HGLOBAL wide, HGLOBAL locale) {
     placed = false;
   }
   CloseClipboard();
-  return placed;
+  return placed ? LIST_COPY_DONE : LIST_COPY_NO_MEMORY;
 }
 
-bool ListViewCopySelected(GadgetRecord *gadget) {
+ListCopyResult ListViewCopySelected(GadgetRecord *gadget) {
   HWND control = gadget->window;
   int32_t columns = ListViewColumnCount(control);
   if (columns == 0 || ListViewFirstSelected(control) == -1) {
-    return true;
+    return LIST_COPY_DONE;
   }
   HGLOBAL wide = ListCopyWide(gadget, columns);
   HGLOBAL locale = wide ? ListCopyLocale() : nullptr;
@@ -190,7 +192,7 @@ bool ListViewCopySelected(GadgetRecord *gadget) {
     if (wide) {
       GlobalFree(wide);
     }
-    return false;
+    return LIST_COPY_NO_MEMORY;
   }
   return ListCopyPublish(control, wide, locale);
 }

@@ -52,9 +52,13 @@ bool ListViewRedrawHeld(HWND control);
 // Ctrl+C (copy the selected rows) and Ctrl+A (select every row); true when
 // the key press was one of them and has been handled.
 bool ListViewKeyCommand(HWND control, WPARAM key);
-// The selected rows onto the clipboard; false only when memory ran out, and
-// no selected row leaves the clipboard alone.
-bool ListViewCopySelected(GadgetRecord *gadget);
+// Whether every row of the list is being selected (Ctrl+A), during which its
+// notices of each row's change are answered at once.
+bool ListViewSelectingAll(HWND control);
+// The selected rows onto the clipboard; no selected row leaves the clipboard
+// alone, and so does a copy that fails.
+enum ListCopyResult { LIST_COPY_DONE, LIST_COPY_NO_MEMORY, LIST_COPY_CLIPBOARD_BUSY };
+ListCopyResult ListViewCopySelected(GadgetRecord *gadget);
 
 // Notifications, custom draw and grid.
 LRESULT ListViewNotify(GadgetRecord *gadget, HWND parent, UINT message, WPARAM wParam, LPARAM lParam);

@@ -3,26 +3,17 @@
 //
 // Selecting every row takes one message (row -1) with the list's redraw held
 // until the next message is fetched. The control tells its parent of each
-// row's change, twice, and the list would post an event for each. Those
-// notices pass the parent window's whole procedure chain, which took about
-// 80% of the time (9 of 11 us a row under Wine), so for that one message
-// the parent answers them itself, and the list posts one change for the lot.
+// row's change, twice, and the list would note and post each one; while the
+// message runs the list's notice handling answers them at once instead, and
+// the list posts one change for the lot.
 #include "toolkit/gadgets/list_view.h"
 #include "toolkit/gadgets/list_view_internal.h"
 
-// The procedure of the list's parent while every row is selected.
-static WNDPROC SelectAllParentProcedure;
+// The list whose every row is being selected, or null.
+static HWND SelectingAll;
 
-// Answers the control's notices of each row's change, which the list turns
-// into nothing but the one change posted afterwards; the rest goes on.
-static LRESULT CALLBACK SelectAllParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NOTIFY) {
-    UINT code = reinterpret_cast<const NMHDR *>(lParam)->code;
-    if (code == LVN_ITEMCHANGING || code == LVN_ITEMCHANGED) {
-      return 0;
-    }
-  }
-  return CallWindowProcA(SelectAllParentProcedure, window, message, wParam, lParam);
+bool ListViewSelectingAll(HWND control) {
+  return control == SelectingAll;
 }
 
 static void ListViewSelectAll(HWND control) {
@@ -31,14 +22,12 @@ static void ListViewSelectAll(HWND control) {
   }
   int32_t before = static_cast<int32_t>(SendMessageA(control, LVM_GETSELECTEDCOUNT, 0, 0));
   ListViewRedrawHold(control);
-  HWND parent = GetParent(control);
-  SelectAllParentProcedure = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(parent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SelectAllParentProc)));
   LVITEMA item = {};
   item.stateMask = LVIS_SELECTED;
   item.state = LVIS_SELECTED;
+  SelectingAll = control;
   SendMessageA(control, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
-  SetWindowLongPtrA(parent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SelectAllParentProcedure));
+  SelectingAll = nullptr;
   int32_t rows = ListViewRowCount(control);
   if (static_cast<int32_t>(SendMessageA(control, LVM_GETSELECTEDCOUNT, 0, 0)) != before) {
     // As a row-by-row selection would leave it: the last row selected.
@@ -60,8 +49,11 @@ bool ListViewKeyCommand(HWND control, WPARAM key) {
   }
   if (key == 'A') {
     ListViewSelectAll(control);
-  } else if (!ListViewCopySelected(gadget)) {
-    GadgetPostEvent(control, GADGET_EVENT_COPY_FAILED);
+    return true;
+  }
+  ListCopyResult copied = ListViewCopySelected(gadget);
+  if (copied != LIST_COPY_DONE) {
+    GadgetPostEvent(control, copied == LIST_COPY_NO_MEMORY ? GADGET_EVENT_COPY_FAILED : GADGET_EVENT_CLIPBOARD_BUSY);
   }
   return true;
 }

@@ -83,6 +83,10 @@ LRESULT ListViewNotify(GadgetRecord *gadget, HWND, UINT message, WPARAM, LPARAM 
   }
   HWND control = gadget->window;
   const NMHDR *header = reinterpret_cast<const NMHDR *>(lParam);
+  // Ctrl+A posts one change for all the rows itself.
+  if ((header->code == LVN_ITEMCHANGING || header->code == LVN_ITEMCHANGED) && ListViewSelectingAll(control)) {
+    return 0;
+  }
   switch (header->code) {
   case NM_CLICK:
     ListViewCheckDeselect(control);

@@ -1,11 +1,12 @@
 // The modal open-file dialog; the chosen path is a string result in the
-// scratch buffer, empty when the user cancelled.
-#include <cstring>
+// scratch buffer, empty when the user cancelled. The dialog runs in wide
+// characters: in the code page a name it cannot spell would come back as
+// the look-alike of another file's name (ā.csv as a.csv).
+#include <cwchar>
 
 #include "toolkit/requesters/file_dialog_buffers.h"
-#include "toolkit/requesters/file_dialog_wide.h"
 #include "toolkit/requesters/requesters.h"
-#include "toolkit/strings/string_engine.h"
+#include "toolkit/strings/string_wide.h"
 
 // After windows.h, on which it builds.
 #include <commdlg.h>
@@ -16,40 +17,44 @@ static const DWORD FILE_DIALOG_FLAGS =
     OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
 static_assert(FILE_DIALOG_FLAGS == 0x8180C, "the dialog's documented flags");
 
-static BOOL FileDialogRun(const char *title, FileDialogBuffers *buffers, int32_t patternIndex) {
-  OPENFILENAMEA dialog = {};
+// The last choice as the dialog gave it.
+static wchar_t ChosenWide[FILE_DIALOG_NAME_SIZE];
+
+const wchar_t *AskOpenFileNameWide() {
+  return ChosenWide;
+}
+
+static BOOL FileDialogRun(FileDialogTexts *texts, int32_t patternIndex) {
+  OPENFILENAMEW dialog = {};
   // The classic size, without the fields later platform versions appended.
-  dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+  dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
   dialog.hwndOwner = ForegroundOwner();
-  dialog.lpstrFilter = buffers->filter;
+  dialog.lpstrFilter = texts->filter;
   dialog.nFilterIndex = static_cast<DWORD>(patternIndex) + 1; // the platform counts from 1
-  dialog.lpstrFile = buffers->fileName;
+  dialog.lpstrFile = texts->fileName;
   dialog.nMaxFile = FILE_DIALOG_NAME_SIZE;
-  dialog.lpstrInitialDir = buffers->directory;
-  dialog.lpstrTitle = title;
+  dialog.lpstrInitialDir = texts->directory;
+  dialog.lpstrTitle = texts->title;
   dialog.Flags = FILE_DIALOG_FLAGS;
   DisableThreadWindows();
-  FileDialogWatchStart();
-  BOOL chosen = GetOpenFileNameA(&dialog);
-  FileDialogWatchEnd();
+  BOOL chosen = GetOpenFileNameW(&dialog);
   EnableThreadWindows();
   return chosen;
 }
 
 void AskOpenFileName(const char *title, const char *preset, const char *pattern, int32_t patternIndex, int32_t pos) {
   FileDialogBuffers buffers;
+  FileDialogTexts texts = {};
   BOOL chosen = FALSE;
-  if (FileDialogBuffersPrepare(&buffers, preset, pattern)) {
-    chosen = FileDialogRun(title, &buffers, patternIndex);
+  if (FileDialogBuffersPrepare(&buffers, preset, pattern) && FileDialogTextsPrepare(&texts, title, &buffers)) {
+    chosen = FileDialogRun(&texts, patternIndex);
   }
-  char *result = ScratchReserve(FILE_DIALOG_NAME_SIZE, pos);
-  size_t length = 0;
+  ChosenWide[0] = L'\0';
   if (chosen) {
-    length = strnlen(buffers.fileName, FILE_DIALOG_NAME_SIZE - 1);
-    memcpy(result, buffers.fileName, length);
+    wcsncpy(ChosenWide, texts.fileName, FILE_DIALOG_NAME_SIZE - 1);
+    ChosenWide[FILE_DIALOG_NAME_SIZE - 1] = L'\0';
   }
-  result[length] = '\0';
-  FileDialogWideResolve(result);
-  ScratchRelease(FILE_DIALOG_NAME_SIZE - static_cast<int32_t>(length));
+  StrFromWide(ChosenWide, pos);
+  FileDialogTextsFree(&texts);
   FileDialogBuffersFree(&buffers);
 }

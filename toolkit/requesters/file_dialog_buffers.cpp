@@ -49,6 +49,7 @@ int32_t FileDialogBuffersPrepare(FileDialogBuffers *buffers, const char *preset,
     return 0;
   }
   size_t patternLength = pattern ? strlen(pattern) : 0;
+  buffers->filterSize = static_cast<int32_t>(patternLength + 2);
   buffers->filter = BufferAllocate(patternLength + 2);
   if (!buffers->filter) {
     return 0;
@@ -78,4 +79,44 @@ void FileDialogBuffersFree(FileDialogBuffers *buffers) {
     }
   }
   *buffers = FileDialogBuffers{};
+}
+
+// The first bytes of text in wide characters, in a zero-filled block of at
+// least units (one more than the text needs when units is 0); null when the
+// block could not be had.
+static wchar_t *WideCopy(const char *text, int32_t bytes, int32_t units) {
+  int32_t needed = MultiByteToWideChar(CP_ACP, 0, text, bytes, nullptr, 0);
+  int32_t size = needed + 1 > units ? needed + 1 : units;
+  wchar_t *copy = static_cast<wchar_t *>(HeapAlloc(ProgramHeap, HEAP_ZERO_MEMORY, size * sizeof(wchar_t)));
+  if (copy && needed > 0) {
+    MultiByteToWideChar(CP_ACP, 0, text, bytes, copy, size);
+  }
+  return copy;
+}
+
+int32_t FileDialogTextsPrepare(FileDialogTexts *texts, const char *title, const FileDialogBuffers *buffers) {
+  *texts = FileDialogTexts{};
+  int32_t nameBytes = static_cast<int32_t>(strnlen(buffers->fileName, FILE_DIALOG_NAME_SIZE - 1));
+  texts->fileName = WideCopy(buffers->fileName, nameBytes, FILE_DIALOG_NAME_SIZE);
+  texts->filter = WideCopy(buffers->filter, buffers->filterSize, 0);
+  if (!texts->fileName || !texts->filter) {
+    return 0;
+  }
+  if (title) {
+    texts->title = WideCopy(title, static_cast<int32_t>(strlen(title)), 0);
+  }
+  if (buffers->directory) {
+    texts->directory = WideCopy(buffers->directory, static_cast<int32_t>(strlen(buffers->directory)), 0);
+  }
+  return (!title || texts->title) && (!buffers->directory || texts->directory);
+}
+
+void FileDialogTextsFree(FileDialogTexts *texts) {
+  wchar_t *owned[] = {texts->title, texts->fileName, texts->filter, texts->directory};
+  for (wchar_t *text : owned) {
+    if (text) {
+      HeapFree(ProgramHeap, 0, text);
+    }
+  }
+  *texts = FileDialogTexts{};
 }

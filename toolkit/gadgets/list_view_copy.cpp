@@ -12,9 +12,10 @@
 // to size at the end. A block that cannot grow ends the copy with the
 // clipboard as it was, and the list reports GADGET_EVENT_COPY_FAILED: the
 // text is never cut short. A clipboard another program keeps open is waited
-// for a moment, then left as it was, reported as GADGET_EVENT_CLIPBOARD_BUSY:
-// a paste would give the old text as if it were the copy. Fields are copied as they are, a TAB or line break
-// inside one included.
+// for a moment, then left as it was, and the list reports
+// GADGET_EVENT_CLIPBOARD_BUSY: a paste would give the old text as if it were
+// the copy. Fields are copied as they are, a TAB or line break inside one
+// included.
 #include <climits>
 
 #include "toolkit/gadgets/list_view.h"

@@ -8,7 +8,6 @@
 #include "toolkit/core/library_state.h"
 #include "toolkit/core/module_instance.h"
 #include "toolkit/core/program_heap.h"
-#include "toolkit/windows/event.h"
 #include "toolkit/windows/property_names.h"
 
 GadgetListState *GadgetListStateRecord;
@@ -136,11 +135,6 @@ LRESULT CALLBACK GadgetListSubclassProc(HWND window, UINT message, WPARAM wParam
     }
     HeapListRemove(&GadgetStackRecords, record);
     RemovePropA(window, GadgetStackPropertyName().text);
-  }
-  // The toolkit's own class procedure is a plain function: called as one, a
-  // list's notices of a select-all, two a row, skip the platform's wrapping.
-  if (previous == WindowClassProc) {
-    return WindowClassProc(window, message, wParam, lParam);
   }
   if (previous != nullptr) {
     return CallWindowProcA(previous, window, message, wParam, lParam);

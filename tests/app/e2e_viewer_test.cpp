@@ -679,12 +679,14 @@ TEST_F(ViewerTest, EscStopsALoadAndSaysHowManyRowsItRead) {
 
 // Only a fresh Esc stops a load: one held since before stops nothing, and
 // the repeats of the press that stopped it do not close the message, which
-// a new press then does.
+// a new press then does. The title the window had comes back.
 TEST_F(ViewerTest, EscHeldDownStopsOnceAndLeavesTheMessageOpen) {
   TempFile big(".csv", ManyRows(200000));
+  const std::string before = "vorher";
+  RemoteSetText(viewer.window, before);
   ASSERT_TRUE(RemoteViewerBeginLoad(&viewer, big.path(), WAIT_MS)) << RemoteViewerDescribeWindows(&viewer);
-  std::string title = RemoteWindowWaitTitle(viewer.window, WAIT_MS);
-  ASSERT_NE(title, "");
+  std::string title = RemoteWindowWaitTitle(viewer.window, WAIT_MS, before);
+  ASSERT_NE(title, before);
   for (int repeat = 0; repeat < 3; repeat++) {
     RemoteViewerKeyMessage(&viewer, VK_ESCAPE, REMOTE_KEY_REPEAT);
   }
@@ -696,6 +698,7 @@ TEST_F(ViewerTest, EscHeldDownStopsOnceAndLeavesTheMessageOpen) {
   HWND box = RemoteViewerWaitDialog(&viewer, REMOTE_DIALOG_MESSAGE, WAIT_MS);
   ASSERT_NE(box, nullptr) << RemoteViewerDescribeWindows(&viewer);
   EXPECT_EQ(RemoteMessageText(box).rfind("Abgebrochen - nur ", 0), 0u) << RemoteMessageText(box);
+  EXPECT_EQ(RemoteWindowText(viewer.window), before);
   for (int repeat = 0; repeat < 5; repeat++) {
     RemoteViewerKeyMessage(&viewer, VK_ESCAPE, REMOTE_KEY_REPEAT);
   }

@@ -6,12 +6,16 @@
 //
 // Nothing the main loop acts on is handled here: a close or "Ende" only
 // stops the load and stays queued for the loop, which then ends the program;
-// "Start" is dropped, so no second load begins inside this one; a dropped
-// file is dropped too. Typing in the separator field goes on as usual and
-// changes only the next load, which reads the field anew.
+// "Start", F5 and Enter in the separator field are dropped, so no second
+// load begins inside this one; a dropped file is dropped too. Typing in the
+// separator field goes on as usual and changes only the next load, which
+// reads the field anew. Only a fresh Esc stops the load: one held since
+// before it stops nothing, and its repeats, like those of the Esc that
+// stopped it, are used up, so that they do not close the message after it.
 //
 // A load shorter than one interval handles no message and shows nothing but
-// the wait cursor; one shorter than the title delay leaves the title alone.
+// the wait cursor; one shorter than the title delay leaves the title alone,
+// and a longer one gives it back as it was.
 #include "app/load_progress.h"
 
 #include <windows.h>
@@ -22,6 +26,7 @@
 #include "toolkit/strings/string_functions.h"
 #include "toolkit/windows/event.h"
 #include "toolkit/windows/event_pump.h"
+#include "toolkit/windows/key_repeats.h"
 #include "toolkit/windows/window_busy_cursor.h"
 #include "toolkit/windows/window_title.h"
 
@@ -46,19 +51,27 @@ struct LoadProgressState {
   int32_t rowsShown;
   int32_t linesToClock;
   int32_t titleShown;
-  int32_t quitAsked;
 };
 LoadProgressState Progress;
 
+// What would begin another load. The separator field's events go as a
+// whole: the loop acts on none of them but Enter, and the filter is told
+// only the gadget.
 int32_t LoadEventKeep(int32_t code, int32_t gadget) {
-  if (code == EVENT_CLOSE_WINDOW || (code == EVENT_GADGET && gadget == GADGET_END)) {
-    Progress.quitAsked = 1;
-    return 1;
-  }
-  return !(code == EVENT_GADGET && gadget == GADGET_START) && code != EVENT_DROP_FILE;
+  bool loads = (code == EVENT_GADGET && (gadget == GADGET_START || gadget == GADGET_SEPARATOR_FIELD)) ||
+               (code == EVENT_MENU && gadget == SHORTCUT_RELOAD) || code == EVENT_DROP_FILE;
+  return !loads;
+}
+
+// Kept for the loop, which then ends the program.
+int32_t LoadEventEndsProgram(int32_t code, int32_t gadget) {
+  return code == EVENT_CLOSE_WINDOW || (code == EVENT_GADGET && gadget == GADGET_END);
 }
 
 void LoadProgressTitle(int32_t rows) {
+  if (!Progress.titleShown) {
+    WindowTitleKeep(WINDOW_MAIN);
+  }
   int32_t pos = ScratchPos;
   StrFromInt(rows, pos);
   StrAppendScratch(" Zeilen \x85");
@@ -73,6 +86,10 @@ void LoadProgressBegin() {
   Progress.start = GetTickCount();
   Progress.lastPump = Progress.start;
   Progress.linesToClock = LOAD_LINES_PER_CLOCK;
+  // An Esc held down as the load begins.
+  if (GetKeyState(VK_ESCAPE) < 0) {
+    KeyRepeatsUseUp(VK_ESCAPE);
+  }
   WindowBusyCursorSet(1);
 }
 
@@ -101,7 +118,7 @@ int32_t LoadProgressStep(int32_t rows) {
   if (showRows) {
     ListViewRedrawKeepHeld(GADGET_LIST, 1);
   }
-  if (Progress.quitAsked) {
+  if (EventQueueHolds(LoadEventEndsProgram)) {
     return LOAD_QUIT_ASKED;
   }
   return stopKey ? LOAD_STOP_ASKED : LOAD_GO_ON;
@@ -110,7 +127,7 @@ int32_t LoadProgressStep(int32_t rows) {
 void LoadProgressEnd() {
   ListViewRedrawKeepHeld(GADGET_LIST, 0);
   if (Progress.titleShown) {
-    WindowTitleSet(WINDOW_MAIN, "");
+    WindowTitleRestore(WINDOW_MAIN);
   }
   WindowBusyCursorSet(0);
 }

@@ -1,6 +1,7 @@
 // The viewer's window and event loop: "Start" asks for a CSV file and loads
 // it with the typed separator, "Ende" or the close box ends the program. A
-// file named on the command line or dropped on the window loads the same way.
+// file named on the command line or dropped on the window loads the same way;
+// F5, or Enter in the separator field, loads the last file again.
 #include <windows.h>
 
 #include "app/app_state.h"
@@ -16,8 +17,10 @@
 #include "toolkit/startup/program_entry.h"
 #include "toolkit/strings/string_engine.h"
 #include "toolkit/windows/event.h"
+#include "toolkit/windows/key_repeats.h"
 #include "toolkit/windows/window.h"
 #include "toolkit/windows/window_drop.h"
+#include "toolkit/windows/window_shortcuts.h"
 
 // Title bar, system menu, centred on the screen.
 static const uint32_t MAIN_WINDOW_FLAGS = WINDOW_FLAG_SCREEN_CENTERED | WS_CAPTION | WS_SYSMENU;
@@ -34,6 +37,7 @@ static int32_t MainWindowOpen() {
   ButtonCreate(GADGET_END, 160, 310, 60, 20, "Ende");
   LabelCreate(GADGET_SEPARATOR_LABEL, 5, 340, 100, 20, "Feldtrenner (, ;)");
   TextFieldCreate(GADGET_SEPARATOR_FIELD, 105, 340, 40, 20, SEPARATOR_PRESET);
+  WindowShortcutAdd(WINDOW_MAIN, 0, VK_F5, SHORTCUT_RELOAD);
   return 1;
 }
 
@@ -46,6 +50,7 @@ static void MainLoadWithFieldSeparator(const char *path, const wchar_t *widePath
   if (StrEqual(Separator, "")) {
     return;
   }
+  LastLoadPathSet(widePath);
   LoadCsvFile(path, Separator, widePath);
 }
 
@@ -70,6 +75,16 @@ static void MainDropAction(const wchar_t *widePath) {
     MainSeparatorGuess(widePath);
   }
   MainLoadWithFieldSeparator(nullptr, widePath);
+}
+
+// The key's repeats are used up, so that a held key loads once and leaves
+// the message after the load open.
+static void MainReloadAction(WPARAM key) {
+  if (LastLoadPath == nullptr) {
+    return;
+  }
+  KeyRepeatsUseUp(key);
+  MainLoadWithFieldSeparator(nullptr, LastLoadPath);
 }
 
 static void MainStartAction() {
@@ -122,6 +137,13 @@ static void ApplicationMain() {
     }
     if (LastEvent == EVENT_DROP_FILE) {
       MainDropAction(EventDroppedFile());
+    }
+    if (LastEvent == EVENT_MENU && EventGadgetId() == SHORTCUT_RELOAD) {
+      MainReloadAction(VK_F5);
+    }
+    if (LastEvent == EVENT_GADGET && EventGadgetId() == GADGET_SEPARATOR_FIELD &&
+        EventGadgetType() == GADGET_EVENT_ENTER) {
+      MainReloadAction(VK_RETURN);
     }
     // Checked on its own after the Start action, with a fresh gadget number.
     if (LastEvent == EVENT_GADGET && EventGadgetId() == GADGET_END) {

@@ -524,6 +524,82 @@ TEST_F(ViewerTest, DroppedFileLoadsTheFirstName) {
   }
 }
 
+// F5, and Enter in the separator field, load the file of the last load again
+// (by "Start" or a drop) with the field's text, as a new load does; before
+// any load they do nothing, and a file gone meanwhile is unreadable.
+TEST_F(ViewerTest, F5AndEnterLoadTheLastFileAgain) {
+  HWND list = Gadget(GADGET_LIST);
+  HWND field = Gadget(GADGET_SEPARATOR_FIELD);
+  ASSERT_TRUE(RemoteKeyPress(&viewer, list, VK_F5, false)) << "the viewer cannot be given real key presses";
+  ASSERT_TRUE(RemoteKeyPress(&viewer, field, VK_RETURN, false));
+  EXPECT_EQ(MessageShown(&viewer), "");
+
+  TempFolder folder;
+  std::wstring dropped = folder.Add(L"gezogen.csv", "1|2\n");
+  TempFile started(".csv", "a;b,c\nd;e\n");
+  ASSERT_EQ(Load(started), "2 Zeilen gelesen !");
+  const struct {
+    const char *what;
+    const char *field;
+    HWND control; // pressed in; null: the file is dropped instead
+    WORD key;
+    std::string message;
+    Rows rows;
+  } steps[] = {
+      {"F5", ";", list, VK_F5, "Anzahl Zeilen: 2 Zeilen gelesen !", {{"a", "b,c", "", ""}, {"d", "e", "", ""}}},
+      {"Enter",
+       ",",
+       field,
+       VK_RETURN,
+       "Anzahl Zeilen: 2 Zeilen gelesen !",
+       {{"a;b", "c", "", ""}, {"d;e", "", "", ""}}},
+      {"dropped", "|", nullptr, 0, "Anzahl Zeilen: 1 Zeilen gelesen !", {{"1", "2", "", ""}}},
+      {"F5 after the drop", ",", field, VK_F5, "Anzahl Zeilen: 1 Zeilen gelesen !", {{"1|2", "", "", ""}}},
+      {"the file gone", ",", list, VK_F5, UNREADABLE, {}},
+  };
+  for (const auto &step : steps) {
+    SCOPED_TRACE(step.what);
+    RemoteSetText(field, step.field);
+    if (step.control == nullptr) {
+      ASSERT_TRUE(RemoteDropFiles(&viewer, viewer.window, {dropped}));
+    } else {
+      if (step.message == UNREADABLE) {
+        ASSERT_TRUE(DeleteFileW(dropped.c_str()));
+      }
+      ASSERT_TRUE(RemoteKeyPress(&viewer, step.control, step.key, false));
+    }
+    EXPECT_EQ(MessageShown(&viewer), step.message);
+    EXPECT_EQ(ListRows(), step.rows);
+  }
+}
+
+// A key held down acts once: F5 or Enter loads once, and their repeats do
+// not close the message after the load.
+TEST_F(ViewerTest, HeldF5OrEnterLoadsOnceAndLeavesTheMessageOpen) {
+  TempFile file(".csv", "a,b\n");
+  ASSERT_EQ(Load(file), "1 Zeilen gelesen !");
+  HWND field = Gadget(GADGET_SEPARATOR_FIELD);
+  for (WORD key : {VK_F5, VK_RETURN}) {
+    SCOPED_TRACE(key);
+    ASSERT_TRUE(RemoteViewerFocus(&viewer, field));
+    RemoteViewerKeyMessage(&viewer, key, REMOTE_KEY_PRESS);
+    HWND box = RemoteViewerWaitDialog(&viewer, REMOTE_DIALOG_MESSAGE, WAIT_MS);
+    ASSERT_NE(box, nullptr) << RemoteViewerDescribeWindows(&viewer);
+    // The repeats go to the message, then to the field once it is closed.
+    for (int repeat = 0; repeat < 5; repeat++) {
+      RemoteViewerKeyMessage(&viewer, key, REMOTE_KEY_REPEAT);
+    }
+    EXPECT_FALSE(RemoteWindowWaitHidden(box, QUIET_MS));
+    RemoteMessageConfirm(box);
+    ASSERT_TRUE(RemoteViewerWaitDialogGone(&viewer, REMOTE_DIALOG_MESSAGE, WAIT_MS));
+    for (int repeat = 0; repeat < 5; repeat++) {
+      RemoteViewerKeyMessage(&viewer, key, REMOTE_KEY_REPEAT);
+    }
+    RemoteViewerKeyMessage(&viewer, key, REMOTE_KEY_RELEASE);
+    EXPECT_EQ(RemoteViewerWaitDialog(&viewer, REMOTE_DIALOG_MESSAGE, QUIET_MS), nullptr);
+  }
+}
+
 // The two names look alike in the code page: the chosen file loads, never
 // the other one, whether its full path is typed or its name in its folder.
 TEST_F(ViewerTest, DialogChoiceOfLookAlikeNamesNeverLoadsTheOther) {
@@ -613,12 +689,62 @@ TEST_F(ViewerTest, EscStopsALoadAndSaysHowManyRowsItRead) {
   EXPECT_EQ(Load(small), "1 Zeilen gelesen !");
 }
 
+// Only a fresh Esc stops a load: one held since before stops nothing, and
+// the repeats of the press that stopped it do not close the message, which
+// a new press then does. The title the window had comes back.
+TEST_F(ViewerTest, EscHeldDownStopsOnceAndLeavesTheMessageOpen) {
+  TempFile big(".csv", ManyRows(200000));
+  const std::string before = "vorher";
+  RemoteSetText(viewer.window, before);
+  ASSERT_TRUE(RemoteViewerBeginLoad(&viewer, big.path(), WAIT_MS)) << RemoteViewerDescribeWindows(&viewer);
+  std::string title = RemoteWindowWaitTitle(viewer.window, WAIT_MS, before);
+  ASSERT_NE(title, before);
+  for (int repeat = 0; repeat < 3; repeat++) {
+    RemoteViewerKeyMessage(&viewer, VK_ESCAPE, REMOTE_KEY_REPEAT);
+  }
+  // Two more titles: the load has handled the repeats and goes on.
+  title = RemoteWindowWaitTitle(viewer.window, WAIT_MS, title);
+  title = RemoteWindowWaitTitle(viewer.window, WAIT_MS, title);
+  EXPECT_EQ(RemoteViewerDialog(&viewer, REMOTE_DIALOG_MESSAGE), nullptr);
+  RemoteViewerKeyMessage(&viewer, VK_ESCAPE, REMOTE_KEY_PRESS);
+  HWND box = RemoteViewerWaitDialog(&viewer, REMOTE_DIALOG_MESSAGE, WAIT_MS);
+  ASSERT_NE(box, nullptr) << RemoteViewerDescribeWindows(&viewer);
+  EXPECT_EQ(RemoteMessageText(box).rfind("Abgebrochen - nur ", 0), 0u) << RemoteMessageText(box);
+  EXPECT_EQ(RemoteWindowText(viewer.window), before);
+  for (int repeat = 0; repeat < 5; repeat++) {
+    RemoteViewerKeyMessage(&viewer, VK_ESCAPE, REMOTE_KEY_REPEAT);
+  }
+  EXPECT_FALSE(RemoteWindowWaitHidden(box, QUIET_MS));
+  RemoteViewerKeyMessage(&viewer, VK_ESCAPE, REMOTE_KEY_RELEASE);
+  RemoteViewerKeyPost(&viewer, VK_ESCAPE);
+  EXPECT_TRUE(RemoteWindowWaitHidden(box, WAIT_MS));
+}
+
+// The close box, and a close sent by another program (handled inside the
+// viewer's look for messages), end the program without a message.
 TEST_F(ViewerTest, CloseBoxDuringALoadEndsTheProgram) {
   TempFile big(".csv", ManyRows(200000));
-  ASSERT_TRUE(RemoteViewerBeginLoad(&viewer, big.path(), WAIT_MS)) << RemoteViewerDescribeWindows(&viewer);
-  ASSERT_NE(RemoteWindowWaitTitle(viewer.window, WAIT_MS), "");
-  PostMessageA(viewer.window, WM_SYSCOMMAND, SC_CLOSE, 0);
-  ExpectEndsWithExitCodeZero();
+  const struct {
+    const char *what;
+    bool sent;
+  } closes[] = {{"close box", false}, {"WM_CLOSE sent", true}};
+  for (const auto &close : closes) {
+    SCOPED_TRACE(close.what);
+    if (!viewer.process.hProcess) {
+      ASSERT_TRUE(RemoteViewerStart(&viewer, ViewerExePath, WAIT_MS));
+    }
+    ASSERT_TRUE(RemoteViewerBeginLoad(&viewer, big.path(), WAIT_MS)) << RemoteViewerDescribeWindows(&viewer);
+    ASSERT_NE(RemoteWindowWaitTitle(viewer.window, WAIT_MS), "");
+    if (close.sent) {
+      DWORD_PTR ignored = 0;
+      SendMessageTimeoutA(viewer.window, WM_CLOSE, 0, 0, SMTO_NORMAL, WAIT_MS, &ignored);
+    } else {
+      PostMessageA(viewer.window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    }
+    EXPECT_EQ(RemoteViewerDialog(&viewer, REMOTE_DIALOG_MESSAGE), nullptr);
+    ExpectEndsWithExitCodeZero();
+    RemoteViewerRelease(&viewer);
+  }
 }
 
 struct ViewerResources {

@@ -94,7 +94,8 @@ int32_t CountEvents(const std::vector<DrainedEvent> &events, int32_t type) {
   return static_cast<int32_t>(std::count(events.begin(), events.end(), GadgetEvent(5, type)));
 }
 
-// Focus into the field by a click, two typed characters, focus away again.
+// Focus into the field by a click, two typed characters and Enter pressed
+// and held, focus away again.
 struct FocusRound {
   bool undisturbed; // the window kept the activation throughout
   HWND focusAfterClick;
@@ -117,6 +118,8 @@ FocusRound TextFieldFocusRound(HWND window, HWND button, HWND field) {
   SendMessageA(field, EM_SETSEL, 1, 1);
   PostMessageA(field, WM_CHAR, ';', 1);
   PostMessageA(field, WM_CHAR, ' ', 1);
+  PostMessageA(field, WM_KEYDOWN, VK_RETURN, 1);
+  PostMessageA(field, WM_KEYDOWN, VK_RETURN, LPARAM(1) << 30 | 1);
   round.typing = EventDrain();
   round.text = GadgetText(5);
   SetFocus(button);
@@ -143,6 +146,8 @@ TEST_F(GadgetWindowTest, TextFieldReportsFocusAndChanges) {
   EXPECT_EQ(CountEvents(round.click, GADGET_EVENT_FOCUS), 1);
   EXPECT_EQ(CountEvents(round.click, GADGET_EVENT_LOST_FOCUS), 0);
   EXPECT_EQ(CountEvents(round.typing, GADGET_EVENT_CHANGE), 2);
+  // Enter acts once per press and puts nothing into the field.
+  EXPECT_EQ(CountEvents(round.typing, GADGET_EVENT_ENTER), 1);
   EXPECT_EQ(round.text, ",; ");
   EXPECT_EQ(CountEvents(round.leaving, GADGET_EVENT_LOST_FOCUS), 1);
   EXPECT_EQ(CountEvents(round.leaving, GADGET_EVENT_FOCUS), 0);

@@ -8,6 +8,7 @@
 #include "tests/support/message_sequence.h"
 #include "tests/windows/window_test_support.h"
 #include "toolkit/windows/event_pump.h"
+#include "toolkit/windows/key_repeats.h"
 #include "toolkit/windows/window_shortcuts.h"
 
 namespace {
@@ -21,8 +22,42 @@ bool KeyMessages(UINT message, WPARAM, LPARAM) {
   return message == WM_KEYDOWN || message == WM_CHAR;
 }
 
+bool KeyDowns(UINT message, WPARAM, LPARAM) {
+  return message == WM_KEYDOWN;
+}
+
 int32_t AllButGadget13(int32_t code, int32_t gadget) {
   return !(code == EVENT_GADGET && gadget == 13);
+}
+
+int32_t NeitherGadget13NorMoves(int32_t code, int32_t gadget) {
+  return AllButGadget13(code, gadget) && code != EVENT_MOVE_WINDOW;
+}
+
+struct SentMessage {
+  HWND window;
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+};
+
+DWORD WINAPI SentMessageSend(void *data) {
+  const SentMessage *sent = static_cast<const SentMessage *>(data);
+  SendMessageA(sent->window, sent->message, sent->wParam, sent->lParam);
+  return 0;
+}
+
+// The message sent from another thread, handled by a pump once it waits
+// for this thread (a pump does not wait for messages itself).
+void PumpWhileSent(const SentMessage &sent, EventKeepFilter keep) {
+  HANDLE thread = CreateThread(nullptr, 0, SentMessageSend, const_cast<SentMessage *>(&sent), 0, nullptr);
+  ASSERT_NE(thread, nullptr);
+  while (WaitForSingleObject(thread, 0) == WAIT_TIMEOUT && (GetQueueStatus(QS_SENDMESSAGE) >> 16) == 0) {
+    Sleep(1);
+  }
+  EXPECT_EQ(EventPump(VK_ESCAPE, keep, 1000), 0);
+  EXPECT_EQ(WaitForSingleObject(thread, 5000), WAIT_OBJECT_0);
+  CloseHandle(thread);
 }
 
 class EventWaitTest : public testing::Test {
@@ -208,4 +243,51 @@ TEST_F(EventWaitTest, PumpLeavesItsEventsToTheWait) {
   EXPECT_TRUE(keys.Check(STOP_KEY_TAKEN));
   EXPECT_EQ(EventsOnly(EventDrain(), {EVENT_GADGET, EVENT_CLOSE_WINDOW}),
             (std::vector<DrainedEvent>{{EVENT_GADGET, 12, 768}, {EVENT_CLOSE_WINDOW}, {EVENT_GADGET, 14, 2}}));
+}
+
+// Another thread's message is handled inside PeekMessage, before the pump
+// sees anything: what it causes goes through the same filter, and a gadget
+// event is not lost when nothing posted follows it.
+TEST_F(EventWaitTest, PumpFiltersTheEventsOfMessagesSentFromAnotherThread) {
+  const SentMessage sent[] = {
+      {window(), MSG_GADGET_EVENT, 12, 768},
+      {window(), MSG_GADGET_EVENT, 13, 0},
+      {window(), WM_MOVE, 0, 0},
+      {window(), WM_CLOSE, 0, 0},
+  };
+  for (const SentMessage &message : sent) {
+    PumpWhileSent(message, NeitherGadget13NorMoves);
+  }
+  EXPECT_EQ(EventsOnly(EventDrain(), {EVENT_GADGET, EVENT_MOVE_WINDOW, EVENT_CLOSE_WINDOW}),
+            (std::vector<DrainedEvent>{{EVENT_GADGET, 12, 768}, {EVENT_CLOSE_WINDOW}}));
+}
+
+// Only a fresh press of the stop key stops: a key held since before the
+// pump does not, and the repeats of the press that stopped it are used up
+// until the key is released, in the pump as in any other loop.
+TEST_F(EventWaitTest, PumpStopsOnAFreshPressAndUsesUpItsRepeats) {
+  MessageRecorder keys(nullptr, KeyDowns);
+  const LPARAM PRESS = MapVirtualKeyA(VK_ESCAPE, MAPVK_VK_TO_VSC) << 16 | 1;
+  const LPARAM REPEAT = PRESS | LPARAM(1) << 30;
+  const LPARAM RELEASE = PRESS | LPARAM(3) << 30;
+  const struct {
+    const char *what;
+    UINT message;
+    LPARAM lParam;
+    int32_t stopped;
+  } steps[] = {
+      {"held since before", WM_KEYDOWN, REPEAT, 0}, {"pressed", WM_KEYDOWN, PRESS, 1},
+      {"its repeat", WM_KEYDOWN, REPEAT, 0},        {"released", WM_KEYUP, RELEASE, 0},
+      {"held again", WM_KEYDOWN, REPEAT, 0},
+  };
+  for (const auto &step : steps) {
+    SCOPED_TRACE(step.what);
+    PostMessageA(window(), step.message, VK_ESCAPE, step.lParam);
+    EXPECT_EQ(EventPump(VK_ESCAPE, AllButGadget13, 1000), step.stopped);
+  }
+  // The repeat after the press is taken out before anything sees it.
+  const ExpectedMessage HELD_KEYS[] = {
+      {WM_KEYDOWN, SEQ_POSTED}, {WM_KEYDOWN, SEQ_POSTED}, {WM_KEYDOWN, SEQ_POSTED}, {0}};
+  EXPECT_TRUE(keys.Check(HELD_KEYS));
+  KeyRepeatsEnd();
 }

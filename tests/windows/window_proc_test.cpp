@@ -9,6 +9,8 @@
 #include "toolkit/core/module_instance.h"
 #include "toolkit/gadgets/gadget.h"
 #include "toolkit/gadgets/gadget_forward.h"
+#include "toolkit/windows/window_busy_cursor.h"
+#include "toolkit/windows/window_title.h"
 
 namespace {
 class WindowProcTest : public testing::Test {
@@ -320,4 +322,30 @@ TEST_F(WindowProcTest, ControlMessagesAreForwardedToTheirGadget) {
   }
   EXPECT_EQ(GadgetForwardMessage(nullptr, window(), WM_COMMAND, 0, 0), PROC_DEFAULT);
   DestroyWindow(stranger);
+}
+
+// After busy work the cursor is the one for where the mouse is then (here a
+// field's, though the arrow was shown before), and a title changed during
+// the work is the one from before.
+TEST_F(WindowProcTest, AfterBusyWorkTheCursorIsForWhereTheMouseIsAndTheTitleAsBefore) {
+  HWND field = CreateWindowExA(0, "Edit", "", WS_CHILD | WS_VISIBLE, 10, 10, 100, 20, window(), nullptr, ModuleInstance,
+                               nullptr);
+  ASSERT_NE(field, nullptr);
+  SetWindowTextA(window(), "vorher");
+  POINT point = {60, 20};
+  ClientToScreen(window(), &point);
+  ASSERT_TRUE(SetCursorPos(point.x, point.y));
+  ASSERT_EQ(WindowFromPoint(point), field);
+  SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+  WindowBusyCursorSet(1);
+  EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_APPSTARTING));
+  WindowTitleKeep(31);
+  WindowTitleSet(31, "12 Zeilen");
+  WindowBusyCursorSet(0);
+  WindowTitleRestore(31);
+  EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_IBEAM));
+  char title[32] = "";
+  GetWindowTextA(window(), title, sizeof title);
+  EXPECT_STREQ(title, "vorher");
+  DestroyWindow(field);
 }

@@ -30,6 +30,8 @@ enum : int32_t {
   GADGET_EVENT_COPY_FAILED = 14003,
   // A list's Ctrl+C found the clipboard held by another program.
   GADGET_EVENT_CLIPBOARD_BUSY = 14004,
+  // Enter pressed afresh in a text field (an auto-repeat is not reported).
+  GADGET_EVENT_ENTER = 14005,
 };
 static_assert(GADGET_EVENT_CHANGE == EN_CHANGE, "a text field's change is its edit notification");
 

@@ -1,8 +1,9 @@
 // One-line text field: edit notifications through WM_COMMAND, focus changes
-// posted as gadget events, its own colours on request.
+// and Enter posted as gadget events, its own colours on request.
 #include "toolkit/gadgets/simple_gadget.h"
 #include "toolkit/gadgets/simple_gadgets.h"
 #include "toolkit/windows/event.h"
+#include "toolkit/windows/key_repeats.h"
 
 WNDPROC TextFieldClassProc;
 
@@ -13,6 +14,11 @@ LRESULT CALLBACK TextFieldProc(HWND control, UINT message, WPARAM wParam, LPARAM
     GadgetPostEvent(control, GADGET_EVENT_FOCUS);
   } else if (message == WM_KILLFOCUS) {
     GadgetPostEvent(control, GADGET_EVENT_LOST_FOCUS);
+  } else if (message == WM_KEYDOWN && wParam == VK_RETURN && !KeyIsRepeat(lParam)) {
+    GadgetPostEvent(control, GADGET_EVENT_ENTER);
+  } else if (message == WM_CHAR && wParam == '\r') {
+    // A one-line edit has no use for the line break and would only beep.
+    return 0;
   }
   return CallWindowProcA(TextFieldClassProc, control, message, wParam, lParam);
 }

@@ -46,6 +46,9 @@ struct EventState {
   EventFields snapshot;
   EventQueueNode *queueHead;
   EventQueueNode *queueTail;
+  // Non-zero while EventPump runs: gadget events then go into the queue
+  // whole, however they arrive, so that none overwrites another.
+  int32_t pumping;
 };
 
 // Created by WindowLibraryStartup; reach it through LibraryStateGet.

@@ -1,49 +1,62 @@
 // The event pump for long work. The event wait is the place that hands out
-// events; the pump only dispatches, so a gadget event, which lives in the
-// working fields until the next wait, is moved into the queue before another
-// message can overwrite it, and the working fields are put back afterwards:
-// to EventWait, a pump looks like window events queued by a sent message.
+// events; the pump only dispatches. While it runs, the window procedure
+// queues every gadget event whole instead of leaving it in the working
+// fields, and the queue is filtered after every fetch, since a message sent
+// from another thread is handled inside PeekMessage itself, even one that
+// finds nothing posted. The working fields are put back afterwards: to
+// EventWait, a pump looks like window events queued by a sent message.
 #include "toolkit/windows/event_pump.h"
 
 #include "toolkit/core/library_state.h"
 #include "toolkit/windows/event.h"
 #include "toolkit/windows/event_dispatch.h"
 #include "toolkit/windows/event_queue.h"
+#include "toolkit/windows/key_repeats.h"
 
 namespace {
-void EventPumpQueuePending(EventFields *working) {
-  if (working->pendingCode != 0) {
-    EventQueuePushGadget(working->pendingCode, working->window, working->gadget, working->EventType);
-    working->pendingCode = 0;
-  }
+// A fresh press only: a key held since before the work, or the repeats of
+// the press that stopped it, stop nothing.
+bool EventPumpIsStopKey(const MSG &message, WPARAM stopKey) {
+  return message.message == WM_KEYDOWN && message.wParam == stopKey && !KeyIsRepeat(message.lParam);
 }
 
-bool EventPumpIsStopKey(const MSG &message, WPARAM stopKey) {
-  return message.message == WM_KEYDOWN && message.wParam == stopKey;
+// One fetch and its dispatch; false when nothing posted was waiting.
+bool EventPumpOne(WPARAM stopKey, int32_t *stopped) {
+  MSG message;
+  if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE | PM_NOYIELD)) {
+    return false;
+  }
+  if (EventPumpIsStopKey(message, stopKey)) {
+    *stopped = 1;
+    KeyRepeatsUseUp(stopKey);
+  } else {
+    EventDispatch(&message);
+  }
+  return true;
 }
 } // namespace
 
 int32_t EventPump(WPARAM stopKey, EventKeepFilter keep, DWORD budgetMs) {
   EventState *state = LibraryStateGet(EventStateRecord);
   EventFields saved = state->working;
+  int32_t pumpingBefore = state->pumping;
+  state->pumping = 1;
   // A gadget event left pending before the pump (by a sent message) goes
   // first, as the next wait would have returned it.
   EventQueueNode *tail = state->queueTail;
-  EventPumpQueuePending(&state->working);
-  EventQueueFilterAfter(tail, keep);
+  if (saved.pendingCode != 0) {
+    EventQueuePushGadget(saved.pendingCode, saved.window, saved.gadget, saved.EventType);
+  }
   int32_t stopped = 0;
   DWORD start = GetTickCount();
-  MSG message;
-  while (GetTickCount() - start <= budgetMs && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE | PM_NOYIELD)) {
-    if (EventPumpIsStopKey(message, stopKey)) {
-      stopped = 1;
-      continue;
-    }
-    tail = state->queueTail;
-    EventDispatch(&message);
-    EventPumpQueuePending(&state->working);
+  bool fetched;
+  do {
     EventQueueFilterAfter(tail, keep);
-  }
+    tail = state->queueTail;
+    fetched = GetTickCount() - start <= budgetMs && EventPumpOne(stopKey, &stopped);
+  } while (fetched);
+  EventQueueFilterAfter(tail, keep);
+  state->pumping = pumpingBefore;
   saved.pendingCode = 0;
   state->working = saved;
   return stopped;

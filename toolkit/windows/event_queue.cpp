@@ -42,6 +42,28 @@ void EventQueuePushGadget(int32_t code, int32_t window, int32_t gadget, int32_t 
   }
 }
 
+void EventGadgetReport(int32_t code, int32_t gadget, int32_t type) {
+  EventState *state = LibraryStateGet(EventStateRecord);
+  EventFields &working = state->working;
+  if (state->pumping) {
+    EventQueuePushGadget(code, working.window, gadget, type);
+    return;
+  }
+  working.pendingCode = code;
+  working.gadget = gadget;
+  working.EventType = type;
+}
+
+bool EventQueueHolds(EventKeepFilter test) {
+  EventState *state = LibraryStateGet(EventStateRecord);
+  for (EventQueueNode *node = state->queueHead; node != nullptr; node = node->next) {
+    if (test(node->code, node->carriesGadget ? node->gadget : -1)) {
+      return true;
+    }
+  }
+  return false;
+}
+
 void EventQueueFilterAfter(EventQueueNode *node, EventKeepFilter keep) {
   EventState *state = LibraryStateGet(EventStateRecord);
   EventQueueNode **link = node != nullptr ? &node->next : &state->queueHead;

@@ -5,15 +5,30 @@
 #include "toolkit/windows/event.h"
 
 static HCURSOR BusyCursor;
-static HCURSOR CursorBefore;
+
+// The cursor for where the mouse is now, asked as a move of the mouse asks
+// it: the mouse may have gone over another control, or out of the window,
+// while the work ran. Over another thread's window that thread sets it.
+static void WindowCursorAsk() {
+  POINT point;
+  if (!GetCursorPos(&point)) {
+    return;
+  }
+  HWND under = WindowFromPoint(point);
+  if (under == nullptr || GetWindowThreadProcessId(under, nullptr) != GetCurrentThreadId()) {
+    return;
+  }
+  LRESULT hit = SendMessageA(under, WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y));
+  SendMessageA(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under), MAKELPARAM(LOWORD(hit), WM_MOUSEMOVE));
+}
 
 void WindowBusyCursorSet(int32_t busy) {
   if (busy) {
     BusyCursor = LoadCursorA(nullptr, IDC_APPSTARTING);
-    CursorBefore = SetCursor(BusyCursor);
+    SetCursor(BusyCursor);
   } else if (BusyCursor != nullptr) {
     BusyCursor = nullptr;
-    SetCursor(CursorBefore);
+    WindowCursorAsk();
   }
 }
 

@@ -3,6 +3,7 @@
 
 #include "toolkit/core/library_state.h"
 #include "toolkit/windows/event.h"
+#include "toolkit/windows/event_queue.h"
 #include "toolkit/windows/focus.h"
 #include "toolkit/windows/window.h"
 #include "toolkit/windows/window_gadgets.h"
@@ -16,20 +17,17 @@ LRESULT WindowCommandHandle(HWND window, WPARAM wParam, LPARAM lParam) {
   EventFields &working = LibraryStateGet(EventStateRecord)->working;
   WORD notification = HIWORD(wParam);
   WORD command = LOWORD(wParam);
+  // A menu event leaves the type as it is.
   if (control != nullptr) {
-    working.pendingCode = EVENT_GADGET;
-    working.EventType = notification;
-    working.gadget = static_cast<int32_t>(GetWindowLongPtrA(control, GWLP_ID));
+    EventGadgetReport(EVENT_GADGET, static_cast<int32_t>(GetWindowLongPtrA(control, GWLP_ID)), notification);
   } else if (notification == 0) {
-    working.gadget = static_cast<int32_t>(wParam);
-    working.pendingCode = EVENT_MENU;
+    EventGadgetReport(EVENT_MENU, static_cast<int32_t>(wParam), working.EventType);
   } else if (command == CMD_FOCUS_NEXT) {
     FocusMove(0);
   } else if (command == CMD_FOCUS_PREVIOUS) {
     FocusMove(1);
   } else {
-    working.gadget = command;
-    working.pendingCode = EVENT_MENU;
+    EventGadgetReport(EVENT_MENU, command, working.EventType);
   }
   return 0;
 }

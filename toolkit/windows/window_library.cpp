@@ -7,6 +7,7 @@
 #include "toolkit/core/module_instance.h"
 #include "toolkit/windows/event.h"
 #include "toolkit/windows/gadget_list.h"
+#include "toolkit/windows/key_repeats.h"
 #include "toolkit/windows/sizing.h"
 
 bool WindowLibraryStartup() {
@@ -24,4 +25,5 @@ bool WindowLibraryStartup() {
 // Every open window, in ascending order of number; gadgets go with them.
 void WindowLibraryShutdown() {
   RegistryFreeAll(WindowRegistry);
+  KeyRepeatsEnd();
 }

@@ -1,6 +1,7 @@
 // The procedure of every toolkit window class: messages become events.
 #include "toolkit/core/library_state.h"
 #include "toolkit/windows/event.h"
+#include "toolkit/windows/event_queue.h"
 #include "toolkit/windows/sizing.h"
 #include "toolkit/windows/window_busy_cursor.h"
 #include "toolkit/windows/window_command.h"
@@ -108,9 +109,7 @@ LRESULT WindowEventProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
   case WM_SETCURSOR:
     return WindowBusyCursorAnswer(lParam);
   case MSG_GADGET_EVENT:
-    working.pendingCode = EVENT_GADGET;
-    working.EventType = static_cast<int32_t>(lParam);
-    working.gadget = static_cast<int32_t>(wParam);
+    EventGadgetReport(EVENT_GADGET, static_cast<int32_t>(wParam), static_cast<int32_t>(lParam));
     return 0;
   default:
     return PROC_DEFAULT;

@@ -3,13 +3,12 @@
 #include "toolkit/windows/window_shortcuts.h"
 
 #include "toolkit/core/program_heap.h"
+#include "toolkit/windows/key_repeats.h"
 #include "toolkit/windows/window.h"
 
 namespace {
 // The focus entries come first and repeat as any key does.
 const int32_t FOCUS_ENTRIES = 2;
-// Bit 30 of a key message: the key was already down.
-const LPARAM KEY_WAS_DOWN = 1 << 30;
 
 bool WindowShortcutReplace(WindowRecord *record, ACCEL *entries, int32_t count) {
   HACCEL table = CreateAcceleratorTableA(entries, count);
@@ -43,7 +42,7 @@ bool WindowShortcutAdd(ObjectId number, BYTE modifiers, WORD key, WORD command) 
 }
 
 bool WindowShortcutRepeat(const WindowRecord *record, const MSG &message) {
-  if ((message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) || (message.lParam & KEY_WAS_DOWN) == 0) {
+  if ((message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) || !KeyIsRepeat(message.lParam)) {
     return false;
   }
   for (int32_t index = FOCUS_ENTRIES; index < record->acceleratorCount; index++) {

@@ -483,7 +483,7 @@ static bool RemoteFocusSet(HWND control) {
 
 // The viewer's thread takes the activation in its own time, for instance
 // while a message box of it is still going, so both are tried until they hold.
-static int32_t RemoteViewerFocus(const RemoteViewer *viewer, HWND control) {
+int32_t RemoteViewerFocus(const RemoteViewer *viewer, HWND control) {
   for (DWORD waited = 0; waited < REMOTE_FOREGROUND_MS; waited += REMOTE_POLL_MS) {
     SetForegroundWindow(viewer->window);
     if (GetForegroundWindow() == viewer->window && RemoteFocusSet(control) && GetForegroundWindow() == viewer->window) {
@@ -567,14 +567,21 @@ int32_t RemoteViewerBeginLoad(const RemoteViewer *viewer, const std::string &pat
   return RemoteWindowWaitHidden(dialog, timeoutMs);
 }
 
-void RemoteViewerKeyPost(const RemoteViewer *viewer, WPARAM key) {
+void RemoteViewerKeyMessage(const RemoteViewer *viewer, WPARAM key, RemoteKeyKind kind) {
   GUITHREADINFO info;
   ZeroMemory(&info, sizeof info);
   info.cbSize = sizeof info;
   HWND target = GetGUIThreadInfo(viewer->process.dwThreadId, &info) && info.hwndFocus ? info.hwndFocus : viewer->window;
   UINT scanCode = MapVirtualKeyA(static_cast<UINT>(key), MAPVK_VK_TO_VSC);
-  PostMessageA(target, WM_KEYDOWN, key, 1 | static_cast<LPARAM>(scanCode << 16));
-  PostMessageA(target, WM_KEYUP, key, 1 | static_cast<LPARAM>(scanCode << 16) | (LPARAM(3) << 30));
+  LPARAM lParam = 1 | static_cast<LPARAM>(scanCode << 16);
+  // Bit 30: the key was down before; bit 31: it goes up.
+  const LPARAM KIND_BITS[] = {0, LPARAM(1) << 30, LPARAM(3) << 30};
+  PostMessageA(target, kind == REMOTE_KEY_RELEASE ? WM_KEYUP : WM_KEYDOWN, key, lParam | KIND_BITS[kind]);
+}
+
+void RemoteViewerKeyPost(const RemoteViewer *viewer, WPARAM key) {
+  RemoteViewerKeyMessage(viewer, key, REMOTE_KEY_PRESS);
+  RemoteViewerKeyMessage(viewer, key, REMOTE_KEY_RELEASE);
 }
 
 int32_t RemoteWindowProbe(HWND window, DWORD timeoutMs) {
@@ -586,14 +593,14 @@ int32_t RemoteWindowProbe(HWND window, DWORD timeoutMs) {
   return static_cast<int32_t>(GetTickCount() - start);
 }
 
-std::string RemoteWindowWaitTitle(HWND window, DWORD timeoutMs) {
+std::string RemoteWindowWaitTitle(HWND window, DWORD timeoutMs, const std::string &other) {
   for (DWORD waited = 0; waited < timeoutMs; waited += REMOTE_POLL_MS) {
     // For another process's window this reads the title without a message.
     char title[256] = "";
-    if (GetWindowTextA(window, title, sizeof title) > 0) {
+    if (GetWindowTextA(window, title, sizeof title) > 0 && title != other) {
       return title;
     }
     Sleep(REMOTE_POLL_MS);
   }
-  return std::string();
+  return other;
 }

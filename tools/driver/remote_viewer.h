@@ -77,6 +77,9 @@ void RemoteListSelect(const RemoteViewer *viewer, HWND list, int32_t row, bool s
 // foreground first, so that no other program takes the keys, and the control
 // gets the focus. 0 when either could not be done.
 int32_t RemoteKeyPress(const RemoteViewer *viewer, HWND control, WORD key, bool withControl);
+// Brings the viewer's window to the foreground and gives the control the
+// keyboard focus, as RemoteKeyPress does first; 0 when that cannot be done.
+int32_t RemoteViewerFocus(const RemoteViewer *viewer, HWND control);
 
 // The clipboard's text in both forms, up to their NUL; 0 when it holds no
 // text or cannot be opened.
@@ -104,8 +107,13 @@ int32_t RemoteViewerBeginLoad(const RemoteViewer *viewer, const std::string &pat
 // A key pressed and released in the control that has the viewer's keyboard
 // focus (the window itself when none has), as posted keyboard messages.
 void RemoteViewerKeyPost(const RemoteViewer *viewer, WPARAM key);
+// The same for one key message: a press, an auto-repeat of a key held down
+// (bit 30 set), or the release.
+enum RemoteKeyKind { REMOTE_KEY_PRESS, REMOTE_KEY_REPEAT, REMOTE_KEY_RELEASE };
+void RemoteViewerKeyMessage(const RemoteViewer *viewer, WPARAM key, RemoteKeyKind kind);
 // Milliseconds the window took to answer WM_NULL, or -1 when it did not
 // answer within the timeout.
 int32_t RemoteWindowProbe(HWND window, DWORD timeoutMs);
-// Waits until the window's title is not empty; the title, or empty on timeout.
-std::string RemoteWindowWaitTitle(HWND window, DWORD timeoutMs);
+// Waits until the window's title is not empty, or not the one given; the
+// title, or the one given on timeout.
+std::string RemoteWindowWaitTitle(HWND window, DWORD timeoutMs, const std::string &other = std::string());

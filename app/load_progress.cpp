@@ -47,6 +47,7 @@ struct LoadProgressState {
   int32_t linesToClock;
   int32_t titleShown;
   int32_t quitAsked;
+  const char *workTitle; // null during a load
 };
 LoadProgressState Progress;
 
@@ -55,13 +56,18 @@ int32_t LoadEventKeep(int32_t code, int32_t gadget) {
     Progress.quitAsked = 1;
     return 1;
   }
-  return !(code == EVENT_GADGET && gadget == GADGET_START) && code != EVENT_DROP_FILE;
+  // Shortcuts (Find) wait for the work's end no more than "Start" does.
+  return !(code == EVENT_GADGET && gadget == GADGET_START) && code != EVENT_DROP_FILE && code != EVENT_MENU;
 }
 
 void LoadProgressTitle(int32_t rows) {
   int32_t pos = ScratchPos;
-  StrFromInt(rows, pos);
-  StrAppendScratch(" Zeilen \x85");
+  if (Progress.workTitle) {
+    StrAppendScratch(Progress.workTitle);
+  } else {
+    StrFromInt(rows, pos);
+    StrAppendScratch(" Zeilen \x85");
+  }
   WindowTitleSet(WINDOW_MAIN, ScratchAt(pos));
   ScratchSetPos(pos);
   Progress.titleShown = 1;
@@ -76,11 +82,7 @@ void LoadProgressBegin() {
   WindowBusyCursorSet(1);
 }
 
-int32_t LoadProgressStep(int32_t rows) {
-  if (--Progress.linesToClock > 0) {
-    return LOAD_GO_ON;
-  }
-  Progress.linesToClock = LOAD_LINES_PER_CLOCK;
+static int32_t LoadProgressPump(int32_t rows) {
   DWORD now = GetTickCount();
   if (now - Progress.lastPump < LOAD_PUMP_INTERVAL_MS) {
     return LOAD_GO_ON;
@@ -90,8 +92,9 @@ int32_t LoadProgressStep(int32_t rows) {
     Progress.lastTitle = now;
     LoadProgressTitle(rows);
   }
-  bool showRows = Progress.lastRows == 0 ||
-                  (Progress.rowsShown < LOAD_SCREENFUL_ROWS && now - Progress.lastRows >= LOAD_ROWS_INTERVAL_MS);
+  bool showRows = Progress.workTitle == nullptr &&
+                  (Progress.lastRows == 0 ||
+                   (Progress.rowsShown < LOAD_SCREENFUL_ROWS && now - Progress.lastRows >= LOAD_ROWS_INTERVAL_MS));
   if (showRows) {
     Progress.lastRows = now;
     Progress.rowsShown = rows;
@@ -105,6 +108,24 @@ int32_t LoadProgressStep(int32_t rows) {
     return LOAD_QUIT_ASKED;
   }
   return stopKey ? LOAD_STOP_ASKED : LOAD_GO_ON;
+}
+
+int32_t LoadProgressStep(int32_t rows) {
+  if (--Progress.linesToClock > 0) {
+    return LOAD_GO_ON;
+  }
+  Progress.linesToClock = LOAD_LINES_PER_CLOCK;
+  return LoadProgressPump(rows);
+}
+
+void LoadProgressBeginWork(const char *title) {
+  LoadProgressBegin();
+  Progress.workTitle = title;
+  ListViewRedrawKeepHeld(GADGET_LIST, 1);
+}
+
+int32_t LoadProgressCheck() {
+  return LoadProgressPump(0);
 }
 
 void LoadProgressEnd() {

@@ -6,10 +6,12 @@
 #include "app/app_state.h"
 #include "app/command_line.h"
 #include "app/csv_loader.h"
+#include "app/list_sort.h"
 #include "app/storage_message.h"
 #include "app/viewer_list.h"
 #include "app/viewer_numbers.h"
 #include "toolkit/gadgets/gadget.h"
+#include "toolkit/gadgets/list_view_cells.h"
 #include "toolkit/gadgets/simple_gadgets.h"
 #include "toolkit/requesters/requester_calls.h"
 #include "toolkit/startup/program_entry.h"
@@ -45,7 +47,10 @@ static void MainLoadWithFieldSeparator(const char *path, const wchar_t *widePath
   if (StrEqual(Separator, "")) {
     return;
   }
+  ListSortForget();
   LoadCsvFile(path, Separator, widePath);
+  // A header click during the load waits no more than "Start" does.
+  ListViewColumnClickTake(GADGET_LIST);
 }
 
 static void MainStartAction() {
@@ -102,6 +107,12 @@ static void ApplicationMain() {
     }
     if (LastEvent == EVENT_GADGET && EventGadgetId() == GADGET_LIST && EventGadgetType() == GADGET_EVENT_COPY_FAILED) {
       OutOfMemoryMessage();
+    }
+    if (LastEvent == EVENT_GADGET && EventGadgetId() == GADGET_LIST && EventGadgetType() == GADGET_EVENT_COLUMN_CLICK) {
+      int32_t column = ListViewColumnClickTake(GADGET_LIST);
+      if (column != -1) {
+        ListSortClick(column);
+      }
     }
   } while (LastEvent != EVENT_CLOSE_WINDOW && QuitRequested != 1);
   // The window and its gadgets are left to the toolkit's shutdown.

@@ -770,6 +770,85 @@ TEST_F(ViewerTest, CtrlAThenCtrlCCopiesEveryRow) {
   EXPECT_EQ(CopyIn(&viewer, list, 10 * WAIT_MS), Latin1Text(expected));
 }
 
+// The first column, which names the rows of a sorted list.
+std::vector<std::string> FirstColumn(const Rows &rows) {
+  std::vector<std::string> first;
+  for (const std::vector<std::string> &row : rows) {
+    first.push_back(row.empty() ? "(none)" : row[0]);
+  }
+  return first;
+}
+
+struct SortClickCase {
+  int32_t column;
+  int32_t arrow;
+  std::vector<std::string> firstColumn;
+};
+
+// Header clicks sort up, down and back to the file's order, with the arrow;
+// numbers by value with grouping, then texts in the locale's order with
+// digit runs by value, blanks last both ways; equal cells keep the order
+// they had. The selection follows its rows, Ctrl+C copies the shown order,
+// and a new load shows the file's order again.
+TEST_F(ViewerTest, HeaderClicksSortTheRows) {
+  TempFile file(".csv", "Zitrone,b,1.234,x\n"
+                        "Datei 10,a,-3,x\n"
+                        "\xC4pfel,b,   ,x\n"
+                        "Datei 2,a,56.324,x\n"
+                        " ,c,1.512.491,x\n"
+                        "Mango,a,0,x\n");
+  const std::vector<std::string> fileOrder = {"Zitrone", "Datei 10", "\xC4pfel", "Datei 2", " ", "Mango"};
+  const SortClickCase clicks[] = {
+      {2, 1, {"Datei 10", "Mango", "Zitrone", "Datei 2", " ", "\xC4pfel"}},
+      {2, -1, {" ", "Datei 2", "Zitrone", "Mango", "Datei 10", "\xC4pfel"}},
+      {2, 0, fileOrder},
+      {0, 1, {"\xC4pfel", "Datei 2", "Datei 10", "Mango", "Zitrone", " "}},
+      {1, 1, {"Datei 2", "Datei 10", "Mango", "\xC4pfel", "Zitrone", " "}},
+      {1, -1, {" ", "\xC4pfel", "Zitrone", "Datei 2", "Datei 10", "Mango"}},
+  };
+  HWND list = Gadget(GADGET_LIST);
+  ASSERT_EQ(Load(file), "6 Zeilen gelesen !");
+  for (const SortClickCase &click : clicks) {
+    EXPECT_EQ(RemoteListSortBy(&viewer, list, click.column, WAIT_MS), click.arrow) << "column " << click.column;
+    EXPECT_EQ(FirstColumn(ListRows()), click.firstColumn) << "column " << click.column;
+  }
+  EXPECT_EQ(RemoteListSortArrow(&viewer, list, 0), 0);
+
+  RemoteListSelect(&viewer, list, 5, true); // Mango
+  RemoteListSelect(&viewer, list, 1, true); // Äpfel
+  ASSERT_EQ(RemoteListSortBy(&viewer, list, 0, WAIT_MS), 1);
+  EXPECT_EQ(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 0);
+  EXPECT_EQ(SendMessageA(list, LVM_GETNEXTITEM, 0, LVNI_SELECTED), 3);
+  EXPECT_EQ(CopyIn(&viewer, list, WAIT_MS), Latin1Text("\xC4pfel\tb\t   \tx\r\nMango\ta\t0\tx\r\n"));
+
+  ASSERT_EQ(Load(file), "6 Zeilen gelesen !");
+  EXPECT_EQ(FirstColumn(ListRows()), fileOrder);
+  EXPECT_EQ(RemoteListSortArrow(&viewer, list, 0), 0);
+  EXPECT_EQ(RemoteListSortBy(&viewer, list, 0, WAIT_MS), 1) << "a load starts the clicks afresh";
+}
+
+// A long sort keeps the window answering and shows so in the title; Esc
+// stops it with the rows in the order they had.
+TEST_F(ViewerTest, EscStopsASortWithTheRowsAsTheyWere) {
+  const int32_t rows = 200000;
+  TempFile big(".csv", ManyRows(rows));
+  ASSERT_EQ(RemoteViewerLoad(&viewer, big.path(), 10 * WAIT_MS), std::to_string(rows) + " Zeilen gelesen !");
+  HWND list = Gadget(GADGET_LIST);
+  RemoteListHeaderClick(&viewer, list, 1);
+  EXPECT_EQ(RemoteWindowWaitTitle(viewer.window, WAIT_MS), "Sortieren \x85");
+  EXPECT_GE(RemoteWindowProbe(viewer.window, 2000), 0);
+  RemoteViewerKeyPost(&viewer, VK_ESCAPE);
+  for (DWORD waited = 0; RemoteWindowText(viewer.window) != "" && waited < WAIT_MS; waited += 50) {
+    Sleep(50);
+  }
+  RemoteWindowProbe(viewer.window, WAIT_MS);
+  EXPECT_EQ(RemoteListSortArrow(&viewer, list, 1), 0);
+  for (int32_t row : {0, 1, 97, rows / 2, rows - 1}) {
+    EXPECT_EQ(RemoteListCell(&viewer, list, row, 0), std::to_string(row));
+    EXPECT_EQ(RemoteListCell(&viewer, list, row, 1), "Wert " + std::to_string(row % 97));
+  }
+}
+
 // A copy that finds too little memory says so and leaves the clipboard as it
 // was: a part of the rows would pass for all of them.
 TEST_F(ViewerTest, CopyOutOfMemorySaysSoAndLeavesTheClipboard) {

@@ -28,6 +28,8 @@ enum : int32_t {
   GADGET_EVENT_DRAG_START = 14002,
   // A list's Ctrl+C found too little memory; the clipboard is as it was.
   GADGET_EVENT_COPY_FAILED = 14003,
+  // A click on a list's column header; the column: ListViewColumnClickTake.
+  GADGET_EVENT_COLUMN_CLICK = 14004,
 };
 static_assert(GADGET_EVENT_CHANGE == EN_CHANGE, "a text field's change is its edit notification");
 

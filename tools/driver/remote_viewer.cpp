@@ -559,3 +559,47 @@ std::string RemoteWindowWaitTitle(HWND window, DWORD timeoutMs) {
   }
   return std::string();
 }
+
+void RemoteListHeaderClick(const RemoteViewer *viewer, HWND list, int32_t column) {
+  int32_t left = 0;
+  int32_t width = 0;
+  std::string title;
+  for (int32_t before = 0; before <= column && RemoteListColumn(viewer, list, before, &title, &width); before++) {
+    left += before < column ? width : 0;
+  }
+  HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+  LPARAM point = MAKELPARAM(left + width / 2, 5);
+  PostMessageA(header, WM_LBUTTONDOWN, MK_LBUTTON, point);
+  PostMessageA(header, WM_LBUTTONUP, 0, point);
+}
+
+int32_t RemoteListSortArrow(const RemoteViewer *viewer, HWND list, int32_t column) {
+  RemoteBlock block;
+  if (!RemoteBlockAllocate(&block, viewer->process.hProcess, sizeof(HDITEMA))) {
+    return 0;
+  }
+  HDITEMA item;
+  ZeroMemory(&item, sizeof item);
+  item.mask = HDI_FORMAT;
+  WriteProcessMemory(block.process, block.address, &item, sizeof item, nullptr);
+  HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+  DWORD_PTR found = 0;
+  SendMessageTimeoutA(header, HDM_GETITEMA, column, reinterpret_cast<LPARAM>(block.address), SMTO_NORMAL,
+                      REMOTE_SEND_TIMEOUT_MS, &found);
+  ReadProcessMemory(block.process, block.address, &item, sizeof item, nullptr);
+  RemoteBlockFree(&block);
+  return (item.fmt & HDF_SORTUP) ? 1 : ((item.fmt & HDF_SORTDOWN) ? -1 : 0);
+}
+
+int32_t RemoteListSortBy(const RemoteViewer *viewer, HWND list, int32_t column, DWORD timeoutMs) {
+  int32_t before = RemoteListSortArrow(viewer, list, column);
+  RemoteListHeaderClick(viewer, list, column);
+  for (DWORD waited = 0; waited < timeoutMs; waited += 20) {
+    int32_t now = RemoteListSortArrow(viewer, list, column);
+    if (now != before) {
+      return now;
+    }
+    Sleep(20);
+  }
+  return 2;
+}

@@ -63,6 +63,14 @@ int32_t RemoteListColumnCount(HWND list);
 // The column's title and width; 0 when the list has no such column.
 int32_t RemoteListColumn(const RemoteViewer *viewer, HWND list, int32_t column, std::string *title, int32_t *width);
 
+// A click on the column's header, posted as mouse messages.
+void RemoteListHeaderClick(const RemoteViewer *viewer, HWND list, int32_t column);
+// The header's sort arrow on the column: 1 up, -1 down, 0 none.
+int32_t RemoteListSortArrow(const RemoteViewer *viewer, HWND list, int32_t column);
+// A header click waited for until the column's arrow changed (a finished
+// sort always changes it): the new arrow, or 2 on timeout.
+int32_t RemoteListSortBy(const RemoteViewer *viewer, HWND list, int32_t column, DWORD timeoutMs);
+
 // Drops the files on the window as the desktop would: a wide DROPFILES block,
 // placed in the viewer's memory, handed over with WM_DROPFILES. 0 on failure.
 int32_t RemoteDropFiles(const RemoteViewer *viewer, HWND window, const std::vector<std::wstring> &names);

@@ -56,8 +56,9 @@ int32_t LoadEventKeep(int32_t code, int32_t gadget) {
     Progress.quitAsked = 1;
     return 1;
   }
-  // Shortcuts (Find) wait for the work's end no more than "Start" does.
-  return !(code == EVENT_GADGET && gadget == GADGET_START) && code != EVENT_DROP_FILE && code != EVENT_MENU;
+  // Shortcuts and Find Next wait for the work's end no more than "Start" does.
+  return !(code == EVENT_GADGET && gadget == GADGET_START) && code != EVENT_DROP_FILE && code != EVENT_MENU &&
+         code != EVENT_FIND;
 }
 
 void LoadProgressTitle(int32_t rows) {

@@ -6,6 +6,7 @@
 #include "app/app_state.h"
 #include "app/command_line.h"
 #include "app/csv_loader.h"
+#include "app/list_find.h"
 #include "app/list_sort.h"
 #include "app/storage_message.h"
 #include "app/viewer_list.h"
@@ -92,6 +93,7 @@ static void ApplicationMain() {
   QuitRequested = 0;
   StrAssign(&Separator, SEPARATOR_PRESET);
   WindowAcceptDrops(WINDOW_MAIN);
+  ListFindShortcutsAdd();
   MainCommandLineAction();
   do {
     LastEvent = EventWait();
@@ -113,6 +115,12 @@ static void ApplicationMain() {
       if (column != -1) {
         ListSortClick(column);
       }
+    }
+    if (LastEvent == EVENT_MENU) {
+      ListFindShortcut(EventGadgetId());
+    }
+    if (LastEvent == EVENT_FIND) {
+      ListFindNext();
     }
   } while (LastEvent != EVENT_CLOSE_WINDOW && QuitRequested != 1);
   // The window and its gadgets are left to the toolkit's shutdown.

@@ -849,6 +849,86 @@ TEST_F(ViewerTest, EscStopsASortWithTheRowsAsTheyWere) {
   }
 }
 
+struct FindStep {
+  const char *what;
+  const wchar_t *text; // null: F3 instead of the dialog
+  bool matchCase;
+  bool down;
+  int32_t row; // the row found, or -1 for the message
+};
+
+// Finding in the sample: from the focused row on, wrapping, case folded
+// unless asked, in every column and inside cells.
+const FindStep FIND_STEPS[] = {
+    {"first from the top", L"bayern", false, true, 3},
+    {"the next", L"bayern", false, true, 14},
+    {"F3", nullptr, false, true, 23},
+    {"F3 wraps round", nullptr, false, true, 3},
+    {"match case", L"bayern", true, true, -1},
+    {"an umlaut in the other case", L"\u00DCRNB", false, true, 14},
+    {"up, in the third column", L"3755", false, false, 1},
+    {"down wraps to the first row", L"km\u00B2", false, true, 0},
+};
+
+// The row found: the only selected one, focused and in view; -1 when the
+// message "Nicht gefunden !" came instead (confirmed), -2 when neither came.
+int32_t FindOutcome(const RemoteViewer *viewer, HWND list, LRESULT focusedBefore) {
+  for (DWORD waited = 0; waited < WAIT_MS; waited += 20) {
+    HWND box = RemoteViewerDialog(viewer, REMOTE_DIALOG_MESSAGE);
+    if (box) {
+      bool said = RemoteWindowText(box) == "Suchen" && RemoteMessageText(box) == "Nicht gefunden !";
+      RemoteMessageConfirm(box);
+      RemoteViewerWaitDialogGone(viewer, REMOTE_DIALOG_MESSAGE, WAIT_MS);
+      return said ? -1 : -3;
+    }
+    LRESULT focused = SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED);
+    if (focused != focusedBefore) {
+      LRESULT selected = SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
+      LRESULT top = SendMessageA(list, LVM_GETTOPINDEX, 0, 0);
+      LRESULT shown = SendMessageA(list, LVM_GETCOUNTPERPAGE, 0, 0);
+      bool alone = SendMessageA(list, LVM_GETSELECTEDCOUNT, 0, 0) == 1 && selected == focused;
+      return alone && focused >= top && focused < top + shown ? static_cast<int32_t>(focused) : -4;
+    }
+    Sleep(20);
+  }
+  return -2;
+}
+
+// Ctrl+F and F3 with no text open the Find dialog; its Find Next and F3
+// find the rows of the table, and the dialog stays open. A search after a
+// sort goes in the shown order.
+TEST_F(ViewerTest, FindDialogAndF3FindTheRows) {
+  HWND list = Gadget(GADGET_LIST);
+  ASSERT_EQ(LoadMessage(RemotePathFromArgument(CSVVIEW_SAMPLE_PATH).c_str()), "Anzahl Zeilen: 41 Zeilen gelesen !");
+  ASSERT_TRUE(RemoteKeyPress(&viewer, list, VK_F3, false));
+  HWND dialog = RemoteViewerWaitDialog(&viewer, REMOTE_DIALOG_FIND, WAIT_MS);
+  ASSERT_NE(dialog, nullptr) << "F3 with no text yet opens the dialog";
+  for (const FindStep &step : FIND_STEPS) {
+    LRESULT focused = SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED);
+    if (step.text) {
+      RemoteFindDialogSearch(dialog, step.text, step.matchCase, step.down);
+    } else {
+      ASSERT_TRUE(RemoteKeyPress(&viewer, list, VK_F3, false));
+    }
+    EXPECT_EQ(FindOutcome(&viewer, list, focused), step.row) << step.what;
+    EXPECT_EQ(RemoteViewerDialog(&viewer, REMOTE_DIALOG_FIND), dialog) << step.what;
+  }
+  PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+  ASSERT_TRUE(RemoteWindowWaitHidden(dialog, WAIT_MS));
+
+  // Sorted by the inhabitants, down: Berlin first, Kassel last.
+  ASSERT_EQ(RemoteListSortBy(&viewer, list, 2, WAIT_MS), 1);
+  ASSERT_EQ(RemoteListSortBy(&viewer, list, 2, WAIT_MS), -1);
+  ASSERT_TRUE(RemoteKeyPress(&viewer, list, 'F', true));
+  dialog = RemoteViewerWaitDialog(&viewer, REMOTE_DIALOG_FIND, WAIT_MS);
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(RemoteFindDialogText(dialog), L"km\u00B2") << "the last text is preset";
+  LRESULT focused = SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED);
+  RemoteFindDialogSearch(dialog, L"hessen", false, true);
+  int32_t found = FindOutcome(&viewer, list, focused);
+  EXPECT_EQ(RemoteListCell(&viewer, list, found, 0), "Frankfurt am Main") << "the first Hessian city below the top";
+}
+
 // A copy that finds too little memory says so and leaves the clipboard as it
 // was: a part of the rows would pass for all of them.
 TEST_F(ViewerTest, CopyOutOfMemorySaysSoAndLeavesTheClipboard) {

@@ -75,6 +75,12 @@ void ListViewRowStateSet(const ListViewCells *cells, int32_t row, UINT mask, UIN
   cells->proc(cells->control, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
 }
 
+void ListViewRowShowAlone(const ListViewCells *cells, int32_t row) {
+  ListViewRowStateSet(cells, -1, LVIS_SELECTED, 0);
+  ListViewRowStateSet(cells, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  cells->proc(cells->control, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+}
+
 // Stored as the column + 1, so that no property reads as none.
 void ListViewColumnClickKeep(HWND control, int32_t column) {
   SetPropA(control, LIST_VIEW_CLICKED_COLUMN_PROPERTY, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(column + 1)));

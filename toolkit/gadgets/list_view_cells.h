@@ -31,6 +31,9 @@ int32_t ListViewFocusedRow(const ListViewCells *cells);
 // Bits LVIS_SELECTED and LVIS_FOCUSED of the row (-1: every row) set to state.
 void ListViewRowStateSet(const ListViewCells *cells, int32_t row, UINT mask, UINT state);
 
+// The row made the only selected one, focused and scrolled into view.
+void ListViewRowShowAlone(const ListViewCells *cells, int32_t row);
+
 // The column whose header was last clicked (GADGET_EVENT_COLUMN_CLICK),
 // forgotten as it is taken: -1 when none is waiting. Work that ignores
 // clicks takes the click itself, so the event left queued finds none.

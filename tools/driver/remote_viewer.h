@@ -13,7 +13,7 @@ struct RemoteViewer {
   HWND window; // the viewer's main window, found by its toolkit class
 };
 
-enum RemoteDialogKind { REMOTE_DIALOG_FILE, REMOTE_DIALOG_MESSAGE };
+enum RemoteDialogKind { REMOTE_DIALOG_FILE, REMOTE_DIALOG_MESSAGE, REMOTE_DIALOG_FIND };
 
 // A path given in the form of the system the driver was started from: a
 // Unix path (as the build passes it under Wine) becomes one on drive Z:.
@@ -54,6 +54,10 @@ std::string RemoteFileDialogName(HWND dialog);
 // The message box's text (its static texts, joined by line feeds).
 std::string RemoteMessageText(HWND box);
 void RemoteMessageConfirm(HWND box);
+
+// The Find dialog given the text and options, and its Find Next pressed.
+void RemoteFindDialogSearch(HWND dialog, const std::wstring &text, bool matchCase, bool down);
+std::wstring RemoteFindDialogText(HWND dialog);
 
 // The list's rows and columns, read from the viewer's memory.
 int32_t RemoteListCount(HWND list);

@@ -89,6 +89,9 @@ bool ListSortWrite(const ListViewCells *cells, const std::vector<CellColumn> &co
                    const std::vector<int32_t> &order) {
   std::vector<LPARAM> params(static_cast<size_t>(cells->rows));
   for (int32_t row = 0; row < cells->rows; row++) {
+    if (row % (SORT_ROWS_PER_STEP * 16) == 0 && !ListSortStep()) {
+      return false;
+    }
     params[static_cast<size_t>(row)] = ListViewRowParam(cells, row);
   }
   for (int32_t row = 0; row < cells->rows; row++) {

@@ -4,6 +4,7 @@
 //   csvview_load_bench <csvview.exe> [rows] [previous csvview.exe]
 //                                                  (rows default 1000000)
 //   csvview_load_bench <csvview.exe> copy [rows]   (bench/csvview_copy_bench.h)
+//   csvview_load_bench <csvview.exe> sortfind [rows] (bench/csvview_sortfind_bench.h)
 // Viewer: a generated four-field file is chosen in the viewer's file dialog;
 // the time runs from the dialog's Open press to the viewer's count message,
 // so it covers closing the dialog, emptying the (empty) list, reading and
@@ -33,6 +34,7 @@
 
 #include "app/viewer_numbers.h"
 #include "bench/csvview_copy_bench.h"
+#include "bench/csvview_sortfind_bench.h"
 #include "bench/generated_csv.h"
 #include "bench/raw_viewer_list.h"
 #include "tools/driver/remote_viewer.h"
@@ -294,22 +296,24 @@ void BenchLiveReport(const std::string &exePath, const std::string &csvPath) {
 
 int main(int argc, char **argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: %s <csvview.exe> [rows] [previous csvview.exe] | <csvview.exe> copy [rows]\n",
+    std::fprintf(stderr, "usage: %s <csvview.exe> [rows] [previous csvview.exe] | <csvview.exe> copy|sortfind [rows]\n",
                  argv[0]);
     return 2;
   }
   std::string exePath = RemotePathFromArgument(argv[1]);
   std::string csvPath = GeneratedCsvTempPath("csvview-load-bench.csv");
   bool copy = argc > 2 && std::string(argv[2]) == "copy";
-  int32_t rows = argc > 2 + copy ? std::atoi(argv[2 + copy]) : 1000000;
+  bool sortFind = argc > 2 && std::string(argv[2]) == "sortfind";
+  int mode = copy || sortFind ? 1 : 0;
+  int32_t rows = argc > 2 + mode ? std::atoi(argv[2 + mode]) : 1000000;
   if (rows <= 0 || !GeneratedCsvWrite(csvPath, rows)) {
     std::fprintf(stderr, "cannot write %s\n", csvPath.c_str());
     return 1;
   }
   std::printf("rows: %ld, file: %s\n", static_cast<long>(rows), csvPath.c_str());
   std::fflush(stdout);
-  if (copy) {
-    int result = CsvviewCopyBench(exePath, csvPath, rows);
+  if (copy || sortFind) {
+    int result = copy ? CsvviewCopyBench(exePath, csvPath, rows) : CsvviewSortFindBench(exePath, csvPath, rows);
     DeleteFileA(csvPath.c_str());
     ExitProcess(static_cast<UINT>(result));
   }

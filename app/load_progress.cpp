@@ -51,6 +51,7 @@ struct LoadProgressState {
   int32_t rowsShown;
   int32_t linesToClock;
   int32_t titleShown;
+  const char *workTitle; // null during a load
 };
 LoadProgressState Progress;
 
@@ -58,8 +59,9 @@ LoadProgressState Progress;
 // whole: the loop acts on none of them but Enter, and the filter is told
 // only the gadget.
 int32_t LoadEventKeep(int32_t code, int32_t gadget) {
+  // Shortcuts and Find Next wait for the work's end no more than "Start" does.
   bool loads = (code == EVENT_GADGET && (gadget == GADGET_START || gadget == GADGET_SEPARATOR_FIELD)) ||
-               (code == EVENT_MENU && gadget == SHORTCUT_RELOAD) || code == EVENT_DROP_FILE;
+               code == EVENT_MENU || code == EVENT_FIND || code == EVENT_DROP_FILE;
   return !loads;
 }
 
@@ -73,8 +75,12 @@ void LoadProgressTitle(int32_t rows) {
     WindowTitleKeep(WINDOW_MAIN);
   }
   int32_t pos = ScratchPos;
-  StrFromInt(rows, pos);
-  StrAppendScratch(" Zeilen \x85");
+  if (Progress.workTitle) {
+    StrAppendScratch(Progress.workTitle);
+  } else {
+    StrFromInt(rows, pos);
+    StrAppendScratch(" Zeilen \x85");
+  }
   WindowTitleSet(WINDOW_MAIN, ScratchAt(pos));
   ScratchSetPos(pos);
   Progress.titleShown = 1;
@@ -93,11 +99,7 @@ void LoadProgressBegin() {
   WindowBusyCursorSet(1);
 }
 
-int32_t LoadProgressStep(int32_t rows) {
-  if (--Progress.linesToClock > 0) {
-    return LOAD_GO_ON;
-  }
-  Progress.linesToClock = LOAD_LINES_PER_CLOCK;
+static int32_t LoadProgressPump(int32_t rows) {
   DWORD now = GetTickCount();
   if (now - Progress.lastPump < LOAD_PUMP_INTERVAL_MS) {
     return LOAD_GO_ON;
@@ -107,8 +109,9 @@ int32_t LoadProgressStep(int32_t rows) {
     Progress.lastTitle = now;
     LoadProgressTitle(rows);
   }
-  bool showRows = Progress.lastRows == 0 ||
-                  (Progress.rowsShown < LOAD_SCREENFUL_ROWS && now - Progress.lastRows >= LOAD_ROWS_INTERVAL_MS);
+  bool showRows = Progress.workTitle == nullptr &&
+                  (Progress.lastRows == 0 ||
+                   (Progress.rowsShown < LOAD_SCREENFUL_ROWS && now - Progress.lastRows >= LOAD_ROWS_INTERVAL_MS));
   if (showRows) {
     Progress.lastRows = now;
     Progress.rowsShown = rows;
@@ -122,6 +125,24 @@ int32_t LoadProgressStep(int32_t rows) {
     return LOAD_QUIT_ASKED;
   }
   return stopKey ? LOAD_STOP_ASKED : LOAD_GO_ON;
+}
+
+int32_t LoadProgressStep(int32_t rows) {
+  if (--Progress.linesToClock > 0) {
+    return LOAD_GO_ON;
+  }
+  Progress.linesToClock = LOAD_LINES_PER_CLOCK;
+  return LoadProgressPump(rows);
+}
+
+void LoadProgressBeginWork(const char *title) {
+  LoadProgressBegin();
+  Progress.workTitle = title;
+  ListViewRedrawKeepHeld(GADGET_LIST, 1);
+}
+
+int32_t LoadProgressCheck() {
+  return LoadProgressPump(0);
 }
 
 void LoadProgressEnd() {

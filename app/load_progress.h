@@ -18,3 +18,10 @@ void LoadProgressBegin();
 int32_t LoadProgressStep(int32_t rows);
 // After the file is closed, before any message.
 void LoadProgressEnd();
+
+// Other long work on the list (a sort, a search) keeps the window alive the
+// same way, with the text in the title instead of the rows read; the list
+// stays held until the end, which shows it once.
+void LoadProgressBeginWork(const char *title);
+// A step of work whose steps are coarse: looks at the clock at once.
+int32_t LoadProgressCheck();

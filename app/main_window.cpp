@@ -8,10 +8,13 @@
 #include "app/command_line.h"
 #include "app/csv_loader.h"
 #include "app/separator_guess.h"
+#include "app/list_find.h"
+#include "app/list_sort.h"
 #include "app/storage_message.h"
 #include "app/viewer_list.h"
 #include "app/viewer_numbers.h"
 #include "toolkit/gadgets/gadget.h"
+#include "toolkit/gadgets/list_view_cells.h"
 #include "toolkit/gadgets/simple_gadgets.h"
 #include "toolkit/requesters/requester_calls.h"
 #include "toolkit/startup/program_entry.h"
@@ -50,8 +53,11 @@ static void MainLoadWithFieldSeparator(const char *path, const wchar_t *widePath
   if (StrEqual(Separator, "")) {
     return;
   }
-  LastLoadPathSet(widePath);
+LastLoadPathSet(widePath);
+  ListSortForget();
   LoadCsvFile(path, Separator, widePath);
+  // A header click during the load waits no more than "Start" does.
+  ListViewColumnClickTake(GADGET_LIST);
 }
 
 // A file opened from the desktop has its separator guessed and put into the
@@ -129,6 +135,7 @@ static void ApplicationMain() {
   QuitRequested = 0;
   StrAssign(&Separator, SEPARATOR_PRESET);
   WindowAcceptDrops(WINDOW_MAIN);
+  ListFindShortcutsAdd();
   MainCommandLineAction();
   do {
     LastEvent = EventWait();
@@ -155,6 +162,18 @@ static void ApplicationMain() {
     if (LastEvent == EVENT_GADGET && EventGadgetId() == GADGET_LIST &&
         EventGadgetType() == GADGET_EVENT_CLIPBOARD_BUSY) {
       ShowMessage("Fehler !", "Zwischenablage belegt !", 0);
+    }
+    if (LastEvent == EVENT_GADGET && EventGadgetId() == GADGET_LIST && EventGadgetType() == GADGET_EVENT_COLUMN_CLICK) {
+      int32_t column = ListViewColumnClickTake(GADGET_LIST);
+      if (column != -1) {
+        ListSortClick(column);
+      }
+    }
+    if (LastEvent == EVENT_MENU) {
+      ListFindShortcut(EventGadgetId());
+    }
+    if (LastEvent == EVENT_FIND) {
+      ListFindNext();
     }
   } while (LastEvent != EVENT_CLOSE_WINDOW && QuitRequested != 1);
   // The window and its gadgets are left to the toolkit's shutdown.

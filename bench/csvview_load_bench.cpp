@@ -5,6 +5,7 @@
 //                                                  (rows default 1000000)
 //   csvview_load_bench <csvview.exe> copy [rows]   (bench/csvview_copy_bench.h)
 //   csvview_load_bench <csvview.exe> encodings [rows]
+//   csvview_load_bench <csvview.exe> sortfind [rows] (bench/csvview_sortfind_bench.h)
 // Viewer: a generated four-field file is chosen in the viewer's file dialog;
 // the time runs from the dialog's Open press to the viewer's count message,
 // so it covers closing the dialog, emptying the (empty) list, reading and
@@ -36,6 +37,7 @@
 
 #include "app/viewer_numbers.h"
 #include "bench/csvview_copy_bench.h"
+#include "bench/csvview_sortfind_bench.h"
 #include "bench/generated_csv.h"
 #include "bench/raw_viewer_list.h"
 #include "tools/driver/remote_viewer.h"
@@ -332,7 +334,7 @@ int BenchEncodings(const std::string &exePath, int32_t rows) {
 int main(int argc, char **argv) {
   if (argc < 2) {
     std::fprintf(stderr,
-                 "usage: %s <csvview.exe> [rows] [previous csvview.exe] | <csvview.exe> copy|encodings [rows]\n",
+                 "usage: %s <csvview.exe> [rows] [previous csvview.exe] | <csvview.exe> copy|encodings|sortfind [rows]\n",
                  argv[0]);
     return 2;
   }
@@ -340,7 +342,9 @@ int main(int argc, char **argv) {
   std::string csvPath = GeneratedCsvTempPath("csvview-load-bench.csv");
   bool copy = argc > 2 && std::string(argv[2]) == "copy";
   bool encodings = argc > 2 && std::string(argv[2]) == "encodings";
-  int32_t rows = argc > 2 + (copy || encodings) ? std::atoi(argv[2 + (copy || encodings)]) : 1000000;
+  bool sortFind = argc > 2 && std::string(argv[2]) == "sortfind";
+  int mode = copy || encodings || sortFind ? 1 : 0;
+  int32_t rows = argc > 2 + mode ? std::atoi(argv[2 + mode]) : 1000000;
   if (encodings) {
     ExitProcess(static_cast<UINT>(rows > 0 ? BenchEncodings(exePath, rows) : 2));
   }
@@ -350,8 +354,8 @@ int main(int argc, char **argv) {
   }
   std::printf("rows: %ld, file: %s\n", static_cast<long>(rows), csvPath.c_str());
   std::fflush(stdout);
-  if (copy) {
-    int result = CsvviewCopyBench(exePath, csvPath, rows);
+  if (copy || sortFind) {
+    int result = copy ? CsvviewCopyBench(exePath, csvPath, rows) : CsvviewSortFindBench(exePath, csvPath, rows);
     DeleteFileA(csvPath.c_str());
     ExitProcess(static_cast<UINT>(result));
   }

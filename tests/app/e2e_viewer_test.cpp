@@ -925,6 +925,165 @@ TEST_F(ViewerTest, CtrlAThenCtrlCCopiesEveryRow) {
   EXPECT_EQ(CopyIn(&viewer, list, 10 * WAIT_MS), Latin1Text(expected));
 }
 
+// The first column, which names the rows of a sorted list.
+std::vector<std::string> FirstColumn(const Rows &rows) {
+  std::vector<std::string> first;
+  for (const std::vector<std::string> &row : rows) {
+    first.push_back(row.empty() ? "(none)" : row[0]);
+  }
+  return first;
+}
+
+struct SortClickCase {
+  int32_t column;
+  int32_t arrow;
+  std::vector<std::string> firstColumn;
+};
+
+// Header clicks sort up, down and back to the file's order, with the arrow;
+// numbers by value with grouping, then texts in the locale's order with
+// digit runs by value, blanks last both ways; equal cells keep the order
+// they had. The selection follows its rows, Ctrl+C copies the shown order,
+// and a new load shows the file's order again.
+TEST_F(ViewerTest, HeaderClicksSortTheRows) {
+  TempFile file(".csv", "Zitrone,b,1.234,x\n"
+                        "Datei 10,a,-3,x\n"
+                        "\xC4pfel,b,   ,x\n"
+                        "Datei 2,a,56.324,x\n"
+                        " ,c,1.512.491,x\n"
+                        "Mango,a,0,x\n");
+  const std::vector<std::string> fileOrder = {"Zitrone", "Datei 10", "\xC4pfel", "Datei 2", " ", "Mango"};
+  const SortClickCase clicks[] = {
+      {2, 1, {"Datei 10", "Mango", "Zitrone", "Datei 2", " ", "\xC4pfel"}},
+      {2, -1, {" ", "Datei 2", "Zitrone", "Mango", "Datei 10", "\xC4pfel"}},
+      {2, 0, fileOrder},
+      {0, 1, {"\xC4pfel", "Datei 2", "Datei 10", "Mango", "Zitrone", " "}},
+      {1, 1, {"Datei 2", "Datei 10", "Mango", "\xC4pfel", "Zitrone", " "}},
+      {1, -1, {" ", "\xC4pfel", "Zitrone", "Datei 2", "Datei 10", "Mango"}},
+  };
+  HWND list = Gadget(GADGET_LIST);
+  ASSERT_EQ(Load(file), "6 Zeilen gelesen !");
+  for (const SortClickCase &click : clicks) {
+    EXPECT_EQ(RemoteListSortBy(&viewer, list, click.column, WAIT_MS), click.arrow) << "column " << click.column;
+    EXPECT_EQ(FirstColumn(ListRows()), click.firstColumn) << "column " << click.column;
+  }
+  EXPECT_EQ(RemoteListSortArrow(&viewer, list, 0), 0);
+
+  RemoteListSelect(&viewer, list, 5, true); // Mango
+  RemoteListSelect(&viewer, list, 1, true); // Äpfel
+  ASSERT_EQ(RemoteListSortBy(&viewer, list, 0, WAIT_MS), 1);
+  EXPECT_EQ(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 0);
+  EXPECT_EQ(SendMessageA(list, LVM_GETNEXTITEM, 0, LVNI_SELECTED), 3);
+  EXPECT_EQ(CopyIn(&viewer, list, WAIT_MS), Latin1Text("\xC4pfel\tb\t   \tx\r\nMango\ta\t0\tx\r\n"));
+
+  ASSERT_EQ(Load(file), "6 Zeilen gelesen !");
+  EXPECT_EQ(FirstColumn(ListRows()), fileOrder);
+  EXPECT_EQ(RemoteListSortArrow(&viewer, list, 0), 0);
+  EXPECT_EQ(RemoteListSortBy(&viewer, list, 0, WAIT_MS), 1) << "a load starts the clicks afresh";
+}
+
+// A long sort keeps the window answering and shows so in the title; Esc
+// stops it with the rows in the order they had.
+TEST_F(ViewerTest, EscStopsASortWithTheRowsAsTheyWere) {
+  const int32_t rows = 200000;
+  TempFile big(".csv", ManyRows(rows));
+  ASSERT_EQ(RemoteViewerLoad(&viewer, big.path(), 10 * WAIT_MS), std::to_string(rows) + " Zeilen gelesen !");
+  HWND list = Gadget(GADGET_LIST);
+  RemoteListHeaderClick(&viewer, list, 1);
+  EXPECT_EQ(RemoteWindowWaitTitle(viewer.window, WAIT_MS), "Sortieren \x85");
+  EXPECT_GE(RemoteWindowProbe(viewer.window, 2000), 0);
+  RemoteViewerKeyPost(&viewer, VK_ESCAPE);
+  for (DWORD waited = 0; RemoteWindowText(viewer.window) != "" && waited < WAIT_MS; waited += 50) {
+    Sleep(50);
+  }
+  RemoteWindowProbe(viewer.window, WAIT_MS);
+  EXPECT_EQ(RemoteListSortArrow(&viewer, list, 1), 0);
+  for (int32_t row : {0, 1, 97, rows / 2, rows - 1}) {
+    EXPECT_EQ(RemoteListCell(&viewer, list, row, 0), std::to_string(row));
+    EXPECT_EQ(RemoteListCell(&viewer, list, row, 1), "Wert " + std::to_string(row % 97));
+  }
+}
+
+struct FindStep {
+  const char *what;
+  const wchar_t *text; // null: F3 instead of the dialog
+  bool matchCase;
+  bool down;
+  int32_t row; // the row found, or -1 for the message
+};
+
+// Finding in the sample: from the focused row on, wrapping, case folded
+// unless asked, in every column and inside cells.
+const FindStep FIND_STEPS[] = {
+    {"first from the top", L"bayern", false, true, 3},
+    {"the next", L"bayern", false, true, 14},
+    {"F3", nullptr, false, true, 23},
+    {"F3 wraps round", nullptr, false, true, 3},
+    {"match case", L"bayern", true, true, -1},
+    {"an umlaut in the other case", L"\u00DCRNB", false, true, 14},
+    {"up, in the third column", L"3755", false, false, 1},
+    {"down wraps to the first row", L"km\u00B2", false, true, 0},
+};
+
+// The row found: the only selected one, focused and in view; -1 when the
+// message "Nicht gefunden !" came instead (confirmed), -2 when neither came.
+int32_t FindOutcome(const RemoteViewer *viewer, HWND list, LRESULT focusedBefore) {
+  for (DWORD waited = 0; waited < WAIT_MS; waited += 20) {
+    HWND box = RemoteViewerDialog(viewer, REMOTE_DIALOG_MESSAGE);
+    if (box) {
+      bool said = RemoteWindowText(box) == "Suchen" && RemoteMessageText(box) == "Nicht gefunden !";
+      RemoteMessageConfirm(box);
+      RemoteViewerWaitDialogGone(viewer, REMOTE_DIALOG_MESSAGE, WAIT_MS);
+      return said ? -1 : -3;
+    }
+    LRESULT focused = SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED);
+    if (focused != focusedBefore) {
+      LRESULT selected = SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
+      LRESULT top = SendMessageA(list, LVM_GETTOPINDEX, 0, 0);
+      LRESULT shown = SendMessageA(list, LVM_GETCOUNTPERPAGE, 0, 0);
+      bool alone = SendMessageA(list, LVM_GETSELECTEDCOUNT, 0, 0) == 1 && selected == focused;
+      return alone && focused >= top && focused < top + shown ? static_cast<int32_t>(focused) : -4;
+    }
+    Sleep(20);
+  }
+  return -2;
+}
+
+// Ctrl+F and F3 with no text open the Find dialog; its Find Next and F3
+// find the rows of the table, and the dialog stays open. A search after a
+// sort goes in the shown order.
+TEST_F(ViewerTest, FindDialogAndF3FindTheRows) {
+  HWND list = Gadget(GADGET_LIST);
+  ASSERT_EQ(LoadMessage(RemotePathFromArgument(CSVVIEW_SAMPLE_PATH).c_str()), "Anzahl Zeilen: 41 Zeilen gelesen !");
+  ASSERT_TRUE(RemoteKeyPress(&viewer, list, VK_F3, false));
+  HWND dialog = RemoteViewerWaitDialog(&viewer, REMOTE_DIALOG_FIND, WAIT_MS);
+  ASSERT_NE(dialog, nullptr) << "F3 with no text yet opens the dialog";
+  for (const FindStep &step : FIND_STEPS) {
+    LRESULT focused = SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED);
+    if (step.text) {
+      RemoteFindDialogSearch(dialog, step.text, step.matchCase, step.down);
+    } else {
+      ASSERT_TRUE(RemoteKeyPress(&viewer, list, VK_F3, false));
+    }
+    EXPECT_EQ(FindOutcome(&viewer, list, focused), step.row) << step.what;
+    EXPECT_EQ(RemoteViewerDialog(&viewer, REMOTE_DIALOG_FIND), dialog) << step.what;
+  }
+  PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+  ASSERT_TRUE(RemoteWindowWaitHidden(dialog, WAIT_MS));
+
+  // Sorted by the inhabitants, down: Berlin first, Kassel last.
+  ASSERT_EQ(RemoteListSortBy(&viewer, list, 2, WAIT_MS), 1);
+  ASSERT_EQ(RemoteListSortBy(&viewer, list, 2, WAIT_MS), -1);
+  ASSERT_TRUE(RemoteKeyPress(&viewer, list, 'F', true));
+  dialog = RemoteViewerWaitDialog(&viewer, REMOTE_DIALOG_FIND, WAIT_MS);
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(RemoteFindDialogText(dialog), L"km\u00B2") << "the last text is preset";
+  LRESULT focused = SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED);
+  RemoteFindDialogSearch(dialog, L"hessen", false, true);
+  int32_t found = FindOutcome(&viewer, list, focused);
+  EXPECT_EQ(RemoteListCell(&viewer, list, found, 0), "Frankfurt am Main") << "the first Hessian city below the top";
+}
+
 // A copy that finds too little memory says so and leaves the clipboard as it
 // was: a part of the rows would pass for all of them.
 TEST_F(ViewerTest, CopyOutOfMemorySaysSoAndLeavesTheClipboard) {

@@ -1,6 +1,7 @@
 #include "tests/gadgets/list_view_test_support.h"
 
 #include "tests/windows/window_input_support.h"
+#include "toolkit/gadgets/list_view_cells.h"
 #include "toolkit/gadgets/list_view_internal.h"
 #include "tools/driver/remote_viewer.h"
 
@@ -61,6 +62,7 @@ TEST_F(ListViewTest, NotificationsMapToEventTypes) {
       {NM_DBLCLK, 0, 0, {GadgetEvent(0, GADGET_EVENT_LEFT_DOUBLE_CLICK)}},
       {NM_RDBLCLK, 0, 0, {GadgetEvent(0, GADGET_EVENT_RIGHT_DOUBLE_CLICK)}},
       {LVN_BEGINDRAG, 0, 0, {GadgetEvent(0, GADGET_EVENT_DRAG_START)}},
+      {LVN_COLUMNCLICK, 0, 0, {GadgetEvent(0, GADGET_EVENT_COLUMN_CLICK)}},
       {LVN_ITEMCHANGED, 0, LVIS_SELECTED, {GadgetEvent(0, GADGET_EVENT_CHANGE)}},
       {LVN_ITEMCHANGED, INDEXTOSTATEIMAGEMASK(1), INDEXTOSTATEIMAGEMASK(2), {GadgetEvent(0, GADGET_EVENT_CHANGE)}},
       {LVN_ITEMCHANGED, 0, INDEXTOSTATEIMAGEMASK(1), {}}, // a check box appearing is no change
@@ -78,6 +80,15 @@ TEST_F(ListViewTest, NotificationsMapToEventTypes) {
     EXPECT_EQ(SendMessageA(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&notification)), 0);
     EXPECT_EQ(EventsOnly(EventDrain(), {EVENT_GADGET}), c.events);
   }
+  // The clicked column waits to be taken, once.
+  NMLISTVIEW click = {};
+  click.hdr.hwndFrom = list;
+  click.hdr.code = LVN_COLUMNCLICK;
+  click.iSubItem = 2;
+  ListViewColumnClickTake(0);
+  SendMessageA(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&click));
+  EXPECT_EQ(ListViewColumnClickTake(0), 2);
+  EXPECT_EQ(ListViewColumnClickTake(0), -1);
   NMHDR other = {list, 0, LVN_DELETEALLITEMS};
   EXPECT_EQ(SendMessageA(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&other)), TRUE);
   EXPECT_EQ(Ops()->OnParentMessage(Record(), window, WM_COMMAND, 0, 0), PROC_DEFAULT);

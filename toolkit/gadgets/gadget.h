@@ -32,6 +32,8 @@ enum : int32_t {
   GADGET_EVENT_CLIPBOARD_BUSY = 14004,
   // Enter pressed afresh in a text field (an auto-repeat is not reported).
   GADGET_EVENT_ENTER = 14005,
+  // A click on a list's column header; the column: ListViewColumnClickTake.
+  GADGET_EVENT_COLUMN_CLICK = 14006,
 };
 static_assert(GADGET_EVENT_CHANGE == EN_CHANGE, "a text field's change is its edit notification");
 

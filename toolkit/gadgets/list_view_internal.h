@@ -63,6 +63,8 @@ ListCopyResult ListViewCopySelected(GadgetRecord *gadget);
 // Notifications, custom draw and grid.
 LRESULT ListViewNotify(GadgetRecord *gadget, HWND parent, UINT message, WPARAM wParam, LPARAM lParam);
 void ListViewCheckDeselect(HWND control);
+// Remembers a header click for ListViewColumnClickTake.
+void ListViewColumnClickKeep(HWND control, int32_t column);
 RECT ListViewRowMetrics(HWND control);
 void ListViewDrawGrid(HWND control, HDC dc, COLORREF colour);
 

@@ -105,6 +105,10 @@ LRESULT ListViewNotify(GadgetRecord *gadget, HWND, UINT message, WPARAM, LPARAM 
   case LVN_ITEMCHANGED:
     ListViewItemChanged(control, reinterpret_cast<const NMLISTVIEW *>(lParam));
     return 0;
+  case LVN_COLUMNCLICK:
+    ListViewColumnClickKeep(control, reinterpret_cast<const NMLISTVIEW *>(lParam)->iSubItem);
+    GadgetPostEvent(control, GADGET_EVENT_COLUMN_CLICK);
+    return 0;
   case LVN_BEGINDRAG:
     GadgetPostEvent(control, GADGET_EVENT_DRAG_START);
     return 0;

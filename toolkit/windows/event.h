@@ -16,6 +16,7 @@ enum : int32_t {
   EVENT_MAXIMIZE_WINDOW = 13108,
   EVENT_RESTORE_WINDOW = 13109,
   EVENT_DROP_FILE = 13110, // files dropped on a window; the name: EventDroppedFile
+  EVENT_FIND = 13111,      // Find Next in a window's Find dialog: EventFindText
 };
 enum : UINT { MSG_GADGET_EVENT = 13103 };
 // Answer of a procedure stage that leaves the message to the default.

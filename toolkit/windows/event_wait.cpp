@@ -3,6 +3,7 @@
 #include "toolkit/windows/event.h"
 #include "toolkit/windows/event_dispatch.h"
 #include "toolkit/windows/event_queue.h"
+#include "toolkit/windows/window_find.h"
 #include "toolkit/windows/window_lookup.h"
 #include "toolkit/windows/window_shortcuts.h"
 
@@ -44,6 +45,10 @@ bool EventFetch(int32_t timeout, MSG *message) {
 
 // Shared with EventPump.
 void EventDispatch(MSG *message) {
+  // The modeless Find dialog's keys (Enter, Esc) work only this way.
+  if (WindowFindDialogMessage(message)) {
+    return;
+  }
   HWND active = GetActiveWindow();
   HACCEL table = ActiveWindowAccelerators(active, *message);
   // A translated accelerator has already been sent to the active window.

@@ -6,6 +6,7 @@
 #include "toolkit/windows/window_busy_cursor.h"
 #include "toolkit/windows/window_command.h"
 #include "toolkit/windows/window_drop.h"
+#include "toolkit/windows/window_find.h"
 #include "toolkit/windows/window_gadgets.h"
 #include "toolkit/windows/window_lookup.h"
 
@@ -54,6 +55,9 @@ LRESULT WindowEventProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
   WindowRecord *record = WindowRecordOf(number);
   EventFields &working = LibraryStateGet(EventStateRecord)->working;
   working.window = number;
+  if (WindowFindIsMessage(message)) {
+    return WindowFindHandle(number, lParam);
+  }
 
   switch (message) {
   case WM_MOVE:

@@ -4,6 +4,7 @@
 #include "tools/driver/remote_viewer.h"
 
 #include <commctrl.h>
+#include <dlgs.h>
 #include <shlobj.h>
 #include <cstdio>
 #include <vector>
@@ -15,6 +16,10 @@ static const DWORD REMOTE_POLL_MS = 10;
 static const DWORD REMOTE_SEND_TIMEOUT_MS = 20000;
 static const DWORD REMOTE_FOREGROUND_MS = 5000;
 static const int REMOTE_FILE_NAME_BOX = 0x47C;
+// The Find dialog's "Down" button (rad2), which no other dialog has.
+static const int REMOTE_FIND_DOWN_BUTTON = 0x421;
+// Its text box (edt1).
+static const int REMOTE_FIND_TEXT_BOX = 0x480;
 static const int32_t REMOTE_TEXT_CAPACITY = 4096;
 
 std::string RemotePathFromArgument(const char *path) {
@@ -42,7 +47,7 @@ static DWORD RemoteWindowProcess(HWND window) {
 struct RemoteWindowSearch {
   DWORD processId;
   const char *className;
-  int32_t fileDialog; // -1: any window of the class, else 0 or 1
+  int32_t kind; // -1: any window of the class, else a RemoteDialogKind
   HWND found;
 };
 
@@ -52,15 +57,18 @@ static BOOL CALLBACK RemoteWindowSearchVisit(HWND window, LPARAM data) {
       !RemoteClassIs(window, search->className)) {
     return TRUE;
   }
-  if (search->fileDialog >= 0 && (GetDlgItem(window, REMOTE_FILE_NAME_BOX) != nullptr) != (search->fileDialog == 1)) {
+  RemoteDialogKind kind = GetDlgItem(window, REMOTE_FILE_NAME_BOX)      ? REMOTE_DIALOG_FILE
+                          : GetDlgItem(window, REMOTE_FIND_DOWN_BUTTON) ? REMOTE_DIALOG_FIND
+                                                                        : REMOTE_DIALOG_MESSAGE;
+  if (search->kind >= 0 && kind != search->kind) {
     return TRUE;
   }
   search->found = window;
   return FALSE;
 }
 
-static HWND RemoteFindWindow(DWORD processId, const char *className, int32_t fileDialog) {
-  RemoteWindowSearch search = {processId, className, fileDialog, nullptr};
+static HWND RemoteFindWindow(DWORD processId, const char *className, int32_t kind) {
+  RemoteWindowSearch search = {processId, className, kind, nullptr};
   EnumWindows(RemoteWindowSearchVisit, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
@@ -154,7 +162,7 @@ void RemoteSetText(HWND window, const std::string &text) {
 }
 
 HWND RemoteViewerDialog(const RemoteViewer *viewer, RemoteDialogKind kind) {
-  return RemoteFindWindow(viewer->process.dwProcessId, "#32770", kind == REMOTE_DIALOG_FILE ? 1 : 0);
+  return RemoteFindWindow(viewer->process.dwProcessId, "#32770", kind);
 }
 
 HWND RemoteViewerWaitDialog(const RemoteViewer *viewer, RemoteDialogKind kind, DWORD timeoutMs) {
@@ -603,4 +611,67 @@ std::string RemoteWindowWaitTitle(HWND window, DWORD timeoutMs, const std::strin
     Sleep(REMOTE_POLL_MS);
   }
   return other;
+}
+
+void RemoteListHeaderClick(const RemoteViewer *viewer, HWND list, int32_t column) {
+  int32_t left = 0;
+  int32_t width = 0;
+  std::string title;
+  for (int32_t before = 0; before <= column && RemoteListColumn(viewer, list, before, &title, &width); before++) {
+    left += before < column ? width : 0;
+  }
+  HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+  LPARAM point = MAKELPARAM(left + width / 2, 5);
+  PostMessageA(header, WM_LBUTTONDOWN, MK_LBUTTON, point);
+  PostMessageA(header, WM_LBUTTONUP, 0, point);
+}
+
+int32_t RemoteListSortArrow(const RemoteViewer *viewer, HWND list, int32_t column) {
+  RemoteBlock block;
+  if (!RemoteBlockAllocate(&block, viewer->process.hProcess, sizeof(HDITEMA))) {
+    return 0;
+  }
+  HDITEMA item;
+  ZeroMemory(&item, sizeof item);
+  item.mask = HDI_FORMAT;
+  WriteProcessMemory(block.process, block.address, &item, sizeof item, nullptr);
+  HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+  DWORD_PTR found = 0;
+  SendMessageTimeoutA(header, HDM_GETITEMA, column, reinterpret_cast<LPARAM>(block.address), SMTO_NORMAL,
+                      REMOTE_SEND_TIMEOUT_MS, &found);
+  ReadProcessMemory(block.process, block.address, &item, sizeof item, nullptr);
+  RemoteBlockFree(&block);
+  return (item.fmt & HDF_SORTUP) ? 1 : ((item.fmt & HDF_SORTDOWN) ? -1 : 0);
+}
+
+int32_t RemoteListSortBy(const RemoteViewer *viewer, HWND list, int32_t column, DWORD timeoutMs) {
+  int32_t before = RemoteListSortArrow(viewer, list, column);
+  RemoteListHeaderClick(viewer, list, column);
+  for (DWORD waited = 0; waited < timeoutMs; waited += 20) {
+    int32_t now = RemoteListSortArrow(viewer, list, column);
+    if (now != before) {
+      return now;
+    }
+    Sleep(20);
+  }
+  return 2;
+}
+
+void RemoteFindDialogSearch(HWND dialog, const std::wstring &text, bool matchCase, bool down) {
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(GetDlgItem(dialog, REMOTE_FIND_TEXT_BOX), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                      SMTO_NORMAL, REMOTE_SEND_TIMEOUT_MS, &ignored);
+  // Clicked, as the dialog keeps its options from the clicks.
+  if ((IsDlgButtonChecked(dialog, chx2) == BST_CHECKED) != matchCase) {
+    SendMessageTimeoutA(GetDlgItem(dialog, chx2), BM_CLICK, 0, 0, SMTO_NORMAL, REMOTE_SEND_TIMEOUT_MS, &ignored);
+  }
+  SendMessageTimeoutA(GetDlgItem(dialog, down ? rad2 : rad1), BM_CLICK, 0, 0, SMTO_NORMAL, REMOTE_SEND_TIMEOUT_MS,
+                      &ignored);
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+}
+
+std::wstring RemoteFindDialogText(HWND dialog) {
+  wchar_t text[256] = L"";
+  GetDlgItemTextW(dialog, REMOTE_FIND_TEXT_BOX, text, 256);
+  return text;
 }

@@ -13,7 +13,7 @@ struct RemoteViewer {
   HWND window; // the viewer's main window, found by its toolkit class
 };
 
-enum RemoteDialogKind { REMOTE_DIALOG_FILE, REMOTE_DIALOG_MESSAGE };
+enum RemoteDialogKind { REMOTE_DIALOG_FILE, REMOTE_DIALOG_MESSAGE, REMOTE_DIALOG_FIND };
 
 // A path given in the form of the system the driver was started from: a
 // Unix path (as the build passes it under Wine) becomes one on drive Z:.
@@ -55,6 +55,10 @@ std::string RemoteFileDialogName(HWND dialog);
 std::string RemoteMessageText(HWND box);
 void RemoteMessageConfirm(HWND box);
 
+// The Find dialog given the text and options, and its Find Next pressed.
+void RemoteFindDialogSearch(HWND dialog, const std::wstring &text, bool matchCase, bool down);
+std::wstring RemoteFindDialogText(HWND dialog);
+
 // The list's rows and columns, read from the viewer's memory.
 int32_t RemoteListCount(HWND list);
 std::string RemoteListCell(const RemoteViewer *viewer, HWND list, int32_t row, int32_t column);
@@ -64,6 +68,14 @@ std::vector<std::vector<std::wstring>> RemoteListRowsWide(const RemoteViewer *vi
 int32_t RemoteListColumnCount(HWND list);
 // The column's title and width; 0 when the list has no such column.
 int32_t RemoteListColumn(const RemoteViewer *viewer, HWND list, int32_t column, std::string *title, int32_t *width);
+
+// A click on the column's header, posted as mouse messages.
+void RemoteListHeaderClick(const RemoteViewer *viewer, HWND list, int32_t column);
+// The header's sort arrow on the column: 1 up, -1 down, 0 none.
+int32_t RemoteListSortArrow(const RemoteViewer *viewer, HWND list, int32_t column);
+// A header click waited for until the column's arrow changed (a finished
+// sort always changes it): the new arrow, or 2 on timeout.
+int32_t RemoteListSortBy(const RemoteViewer *viewer, HWND list, int32_t column, DWORD timeoutMs);
 
 // Drops the files on the window as the desktop would: a wide DROPFILES block,
 // placed in the viewer's memory, handed over with WM_DROPFILES. 0 on failure.

@@ -1,0 +1,249 @@
+// Which cells are numbers is decided per column, as the file's writer used
+// "." and ",": a character that groups digits in one cell (it occurs with the
+// other one before it, or several times, always three digits after it)
+// groups in every cell of the column; otherwise a single "." or "," is the
+// decimal separator. A cell that reads as no number that way is text.
+#include "app/cell_order.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+enum CellKind : uint8_t { CELL_NUMBER = 0, CELL_TEXT = 1, CELL_BLANK = 2 };
+// Each sorting step passes this many cells between two steps.
+const int32_t CELLS_PER_STEP = 4096;
+const int32_t DIGIT_RUN_LENGTH_MAX = 99;
+
+struct CellView {
+  const wchar_t *text;
+  int32_t length;
+};
+
+bool CellIsDigit(wchar_t unit) {
+  return unit >= L'0' && unit <= L'9';
+}
+
+bool CellIsMark(wchar_t unit) {
+  return unit == L'.' || unit == L',';
+}
+
+CellView CellTrimmed(const CellColumn &cells, int32_t index) {
+  const wchar_t *begin = cells.units.data() + cells.starts[index];
+  const wchar_t *end = cells.units.data() + cells.starts[index + 1];
+  while (begin < end && *begin == L' ') {
+    begin++;
+  }
+  while (end > begin && end[-1] == L' ') {
+    end--;
+  }
+  return {begin, static_cast<int32_t>(end - begin)};
+}
+
+// The digits and marks between the sign and the "%"; empty when the cell
+// has another character, or a mark not between digits.
+CellView CellNumberBody(CellView cell) {
+  const wchar_t *begin = cell.text;
+  const wchar_t *end = cell.text + cell.length;
+  if (begin < end && (*begin == L'+' || *begin == L'-')) {
+    begin++;
+  }
+  if (end > begin && end[-1] == L'%') {
+    end--;
+  }
+  if (begin == end || !CellIsDigit(*begin) || !CellIsDigit(end[-1])) {
+    return {begin, 0};
+  }
+  for (const wchar_t *unit = begin; unit < end; unit++) {
+    if (!CellIsDigit(*unit) && (!CellIsMark(*unit) || CellIsMark(unit[1]))) {
+      return {begin, 0};
+    }
+  }
+  return {begin, static_cast<int32_t>(end - begin)};
+}
+
+// Whether every occurrence of the mark has exactly three digits after it.
+bool CellGroupsBy(CellView body, wchar_t mark) {
+  for (int32_t i = 0; i < body.length; i++) {
+    if (body.text[i] != mark) {
+      continue;
+    }
+    int32_t digits = 0;
+    while (i + 1 + digits < body.length && CellIsDigit(body.text[i + 1 + digits])) {
+      digits++;
+    }
+    if (digits != 3) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// The mark the cell itself shows to group (0 for none): the first of two
+// different marks, or one that occurs several times.
+wchar_t CellOwnGrouping(CellView body) {
+  wchar_t first = 0;
+  int32_t count = 0;
+  for (int32_t i = 0; i < body.length; i++) {
+    if (!CellIsMark(body.text[i])) {
+      continue;
+    }
+    if (first != 0 && body.text[i] != first) {
+      return first;
+    }
+    first = body.text[i];
+    count++;
+  }
+  return count > 1 ? first : 0;
+}
+
+// The value with the column's grouping marks; false when the cell is no
+// number that way: a grouping mark without three digits after it, or more
+// than one decimal separator.
+bool CellNumberValue(CellView cell, const bool groups[2], double *value) {
+  CellView body = CellNumberBody(cell);
+  if (body.length == 0) {
+    return false;
+  }
+  std::string plain = cell.text[0] == L'-' ? "-" : "";
+  int32_t decimals = 0;
+  for (int32_t i = 0; i < body.length; i++) {
+    wchar_t unit = body.text[i];
+    if (CellIsDigit(unit)) {
+      plain += static_cast<char>(unit);
+    } else if (groups[unit == L','] && !CellGroupsBy(body, unit)) {
+      return false;
+    } else if (!groups[unit == L',']) {
+      plain += '.';
+      decimals++;
+    }
+  }
+  if (decimals > 1) {
+    return false;
+  }
+  *value = strtod(plain.c_str(), nullptr);
+  return true;
+}
+
+struct CellKey {
+  CellKind kind;
+  double number;
+  std::string text;
+};
+
+// Negative when a goes before b ascending, 0 when they are equal.
+int CellKeyCompare(const CellKey &a, const CellKey &b) {
+  if (a.kind != b.kind) {
+    return a.kind < b.kind ? -1 : 1;
+  }
+  if (a.kind == CELL_NUMBER) {
+    return a.number < b.number ? -1 : (a.number > b.number ? 1 : 0);
+  }
+  return a.text.compare(b.text);
+}
+
+std::vector<CellKey> CellKeysMake(const CellColumn &cells, CellSortKeyMaker key, CellOrderStep step) {
+  int32_t count = CellColumnCount(cells);
+  bool groups[2] = {false, false}; // "." and ","
+  for (int32_t i = 0; i < count; i++) {
+    CellView body = CellNumberBody(CellTrimmed(cells, i));
+    wchar_t mark = CellOwnGrouping(body);
+    if (mark != 0 && CellGroupsBy(body, mark)) {
+      groups[mark == L','] = true;
+    }
+  }
+  std::vector<CellKey> keys(static_cast<size_t>(count));
+  for (int32_t i = 0; i < count; i++) {
+    if (i % CELLS_PER_STEP == 0 && !step()) {
+      return {};
+    }
+    CellView cell = CellTrimmed(cells, i);
+    CellKey &made = keys[static_cast<size_t>(i)];
+    if (cell.length == 0) {
+      made.kind = CELL_BLANK;
+    } else if (CellNumberValue(cell, groups, &made.number)) {
+      made.kind = CELL_NUMBER;
+    } else {
+      made.kind = CELL_TEXT;
+      made.text = key(CellDigitRunsByValue(cell.text, cell.length));
+    }
+  }
+  return keys;
+}
+
+// Whether b goes before a in the direction; blanks last either way.
+bool CellGoesBefore(const CellKey &b, const CellKey &a, int32_t direction) {
+  if (a.kind == CELL_BLANK || b.kind == CELL_BLANK) {
+    return a.kind == CELL_BLANK && b.kind != CELL_BLANK;
+  }
+  return CellKeyCompare(b, a) * direction < 0;
+}
+
+// A stable bottom-up merge, so that the work can step between runs.
+bool CellMergeSort(std::vector<int32_t> *order, const std::vector<CellKey> &keys, int32_t direction,
+                   CellOrderStep step) {
+  size_t count = order->size();
+  std::vector<int32_t> merged(count);
+  size_t sinceStep = 0;
+  for (size_t width = 1; width < count; width *= 2) {
+    for (size_t left = 0; left < count; left += 2 * width) {
+      size_t middle = std::min(left + width, count);
+      size_t right = std::min(left + 2 * width, count);
+      size_t a = left;
+      size_t b = middle;
+      for (size_t out = left; out < right; out++) {
+        bool takeB = b < right && (a == middle || CellGoesBefore(keys[(*order)[b]], keys[(*order)[a]], direction));
+        merged[out] = (*order)[takeB ? b++ : a++];
+      }
+      sinceStep += right - left;
+      if (sinceStep >= CELLS_PER_STEP) {
+        sinceStep = 0;
+        if (!step()) {
+          return false;
+        }
+      }
+    }
+    order->swap(merged);
+  }
+  return true;
+}
+} // namespace
+
+void CellColumnAppend(CellColumn *column, const wchar_t *text, int32_t length) {
+  column->units.insert(column->units.end(), text, text + length);
+  column->starts.push_back(static_cast<uint32_t>(column->units.size()));
+}
+
+std::wstring CellDigitRunsByValue(const wchar_t *text, int32_t length) {
+  std::wstring out;
+  for (int32_t i = 0; i < length;) {
+    if (!CellIsDigit(text[i])) {
+      out += text[i++];
+      continue;
+    }
+    while (i + 1 < length && text[i] == L'0' && CellIsDigit(text[i + 1])) {
+      i++;
+    }
+    int32_t start = i;
+    while (i < length && CellIsDigit(text[i])) {
+      i++;
+    }
+    int32_t digits = std::min(i - start, DIGIT_RUN_LENGTH_MAX);
+    out += static_cast<wchar_t>(L'0' + digits / 10);
+    out += static_cast<wchar_t>(L'0' + digits % 10);
+    out.append(text + start, static_cast<size_t>(i - start));
+  }
+  return out;
+}
+
+std::vector<int32_t> CellOrderSort(const CellColumn &cells, int32_t direction, CellSortKeyMaker key,
+                                   CellOrderStep step) {
+  std::vector<CellKey> keys = CellKeysMake(cells, key, step);
+  std::vector<int32_t> order(keys.size());
+  for (size_t i = 0; i < order.size(); i++) {
+    order[i] = static_cast<int32_t>(i);
+  }
+  if (keys.size() != static_cast<size_t>(CellColumnCount(cells)) || !CellMergeSort(&order, keys, direction, step)) {
+    return {};
+  }
+  return order;
+}

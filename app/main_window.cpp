@@ -53,7 +53,7 @@ static void MainLoadWithFieldSeparator(const char *path, const wchar_t *widePath
   if (StrEqual(Separator, "")) {
     return;
   }
-LastLoadPathSet(widePath);
+  LastLoadPathSet(widePath);
   ListSortForget();
   LoadCsvFile(path, Separator, widePath);
   // A header click during the load waits no more than "Start" does.

@@ -333,9 +333,10 @@ int BenchEncodings(const std::string &exePath, int32_t rows) {
 
 int main(int argc, char **argv) {
   if (argc < 2) {
-    std::fprintf(stderr,
-                 "usage: %s <csvview.exe> [rows] [previous csvview.exe] | <csvview.exe> copy|encodings|sortfind [rows]\n",
-                 argv[0]);
+    std::fprintf(
+        stderr,
+        "usage: %s <csvview.exe> [rows] [previous csvview.exe] | <csvview.exe> copy|encodings|sortfind [rows]\n",
+        argv[0]);
     return 2;
   }
   std::string exePath = RemotePathFromArgument(argv[1]);

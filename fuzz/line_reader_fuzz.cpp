@@ -5,46 +5,12 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "fuzz/fuzz_core.h"
 #include "toolkit/startup/toolkit_startup.h"
 #include "toolkit/files/file_reader.h"
 #include "toolkit/strings/string_engine.h"
-
-namespace {
-
-std::vector<std::string> ModelLines(const uint8_t *bytes, size_t size) {
-  std::vector<std::string> lines;
-  size_t i = 0;
-  do {
-    std::string line;
-    while (i < size) {
-      uint8_t byte = bytes[i++];
-      if (byte == 0 || byte == '\n') {
-        break;
-      }
-      if (byte == '\r') {
-        if (i < size && bytes[i] == '\n') {
-          i++;
-        }
-        break;
-      }
-      line += static_cast<char>(byte);
-    }
-    lines.push_back(line);
-  } while (i < size);
-  return lines;
-}
-
-std::string FuzzFilePath() {
-  return "/tmp/csvview-fuzz-lines-" + std::to_string(getpid()) + ".bin";
-}
-
-const int32_t BUFFER_SIZES[] = {4096, 1, 2, 3, 5, 16, 4095, 0};
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   if (size == 0) {
@@ -55,21 +21,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   uint8_t control = data[0];
   const uint8_t *bytes = data + 1;
   size_t length = size - 1;
-  static const std::string path = FuzzFilePath();
+  static const std::string path = FuzzFilePath("lines");
   std::FILE *file = std::fopen(path.c_str(), "wb");
   FUZZ_CHECK(file);
   FUZZ_CHECK(std::fwrite(bytes, 1, length, file) == length);
   std::fclose(file);
 
   int32_t saved = FILE_BUFFER_SIZE;
-  FILE_BUFFER_SIZE = BUFFER_SIZES[control & 7];
+  FILE_BUFFER_SIZE = FUZZ_BUFFER_SIZES[control & 7];
   int32_t end = FILE_BUFFER_SIZE > 0 ? 1 : -1;
   // Text ahead of the line must survive every growth of the buffer.
   int32_t pos = (control >> 3) * 37;
   std::memset(ScratchReserve(pos, 0), 'p', static_cast<size_t>(pos));
 
   FUZZ_CHECK(FileOpen(0, path.c_str()) != nullptr);
-  std::vector<std::string> expected = ModelLines(bytes, length);
+  std::vector<std::string> expected = FuzzModelByteLines(bytes, length);
   for (size_t index = 0; index < expected.size(); index++) {
     FileReadLine(0, pos);
     const std::string &line = expected[index];

@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "fuzz/fuzz_core.h"
@@ -99,35 +98,6 @@ bool ModelUtf8(const std::string &line, std::u16string *units) {
   return high;
 }
 
-std::vector<std::string> ModelByteLines(const uint8_t *bytes, size_t size) {
-  std::vector<std::string> lines;
-  size_t i = 0;
-  do {
-    std::string line;
-    while (i < size) {
-      uint8_t byte = bytes[i++];
-      if (byte == 0 || byte == '\n') {
-        break;
-      }
-      if (byte == '\r') {
-        if (i < size && bytes[i] == '\n') {
-          i++;
-        }
-        break;
-      }
-      line += static_cast<char>(byte);
-    }
-    lines.push_back(line);
-  } while (i < size);
-  return lines;
-}
-
-std::string FuzzFilePath() {
-  return "/tmp/csvview-fuzz-text-" + std::to_string(getpid()) + ".bin";
-}
-
-const int32_t BUFFER_SIZES[] = {4096, 1, 2, 3, 5, 16, 4095, 0};
-
 bool WideEquals(const WideText &wide, const std::u16string &units) {
   return wide.length == static_cast<int32_t>(units.size()) &&
          std::memcmp(wide.units, units.data(), units.size() * sizeof(char16_t)) == 0 && wide.units[wide.length] == 0;
@@ -145,7 +115,7 @@ void CheckWideLines(const uint8_t *bytes, size_t size, FileText text, int32_t en
 }
 
 void CheckByteLines(const uint8_t *bytes, size_t size, int32_t pos, int32_t end) {
-  std::vector<std::string> expected = ModelByteLines(bytes, size);
+  std::vector<std::string> expected = FuzzModelByteLines(bytes, size);
   WideText wide = {};
   for (size_t index = 0; index < expected.size(); index++) {
     FileReadLine(0, pos);
@@ -172,14 +142,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   uint8_t control = data[0];
   const uint8_t *bytes = data + 1;
   size_t length = size - 1;
-  static const std::string path = FuzzFilePath();
+  static const std::string path = FuzzFilePath("text");
   std::FILE *file = std::fopen(path.c_str(), "wb");
   FUZZ_CHECK(file);
   FUZZ_CHECK(std::fwrite(bytes, 1, length, file) == length);
   std::fclose(file);
 
   int32_t saved = FILE_BUFFER_SIZE;
-  FILE_BUFFER_SIZE = BUFFER_SIZES[control & 7];
+  FILE_BUFFER_SIZE = FUZZ_BUFFER_SIZES[control & 7];
   int32_t end = FILE_BUFFER_SIZE > 0 ? 1 : -1;
   int32_t pos = (control >> 3) * 37;
   std::memset(ScratchReserve(pos, 0), 'p', static_cast<size_t>(pos));

@@ -19,8 +19,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size);
 // The lines an 8-bit file holds, as the reader ends them: at CR, LF, CR LF
 // and NUL; at least one, the last possibly empty.
 std::vector<std::string> FuzzModelByteLines(const uint8_t *bytes, size_t size);
-// A file of this process's own for the target named.
-std::string FuzzFilePath(const char *target);
-// The read-ahead sizes a target picks from: the usual, tiny ones that split
-// every line end, and none.
-extern const int32_t FUZZ_BUFFER_SIZES[8];
+
+// A file target's input after its control byte, written to a file of the
+// target's and opened as file 0 with the read-ahead size the control byte
+// picks (the usual, tiny ones that split every line end, or none); text at
+// the scratch buffer's start, ahead of pos, must survive every line read.
+struct FuzzFile {
+  const uint8_t *bytes;
+  size_t length;
+  int32_t pos;
+  int32_t end; // what FileAtEnd reports at the end
+  int32_t savedBufferSize;
+};
+FuzzFile FuzzFileOpen(const char *target, const uint8_t *data, size_t size);
+// Checks the text ahead of pos, closes the file and puts the size back.
+void FuzzFileClose(const FuzzFile &file);

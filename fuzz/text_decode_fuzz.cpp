@@ -12,7 +12,6 @@
 #include "fuzz/fuzz_core.h"
 #include "toolkit/files/file_reader.h"
 #include "toolkit/files/text_reader.h"
-#include "toolkit/startup/toolkit_startup.h"
 #include "toolkit/strings/string_engine.h"
 #include "toolkit/strings/wide_text.h"
 
@@ -138,35 +137,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   if (size == 0) {
     return 0;
   }
-  FUZZ_CHECK(ToolkitStartup());
-  uint8_t control = data[0];
-  const uint8_t *bytes = data + 1;
-  size_t length = size - 1;
-  static const std::string path = FuzzFilePath("text");
-  std::FILE *file = std::fopen(path.c_str(), "wb");
-  FUZZ_CHECK(file);
-  FUZZ_CHECK(std::fwrite(bytes, 1, length, file) == length);
-  std::fclose(file);
-
-  int32_t saved = FILE_BUFFER_SIZE;
-  FILE_BUFFER_SIZE = FUZZ_BUFFER_SIZES[control & 7];
-  int32_t end = FILE_BUFFER_SIZE > 0 ? 1 : -1;
-  int32_t pos = (control >> 3) * 37;
-  std::memset(ScratchReserve(pos, 0), 'p', static_cast<size_t>(pos));
-
-  FUZZ_CHECK(FileOpen(0, path.c_str()) != nullptr);
+  FuzzFile run = FuzzFileOpen("text", data, size);
   size_t skip;
-  FileText expected = ModelMark(bytes, length, &skip);
+  FileText expected = ModelMark(run.bytes, run.length, &skip);
   FileText text = FileMarkRead(0);
   FUZZ_CHECK(text == expected);
   if (text == FILE_TEXT_UTF16_LE || text == FILE_TEXT_UTF16_BE) {
-    CheckWideLines(bytes + skip, length - skip, text, end);
+    CheckWideLines(run.bytes + skip, run.length - skip, text, run.end);
   } else {
-    CheckByteLines(bytes + skip, length - skip, pos, end);
+    CheckByteLines(run.bytes + skip, run.length - skip, run.pos, run.end);
   }
-  FUZZ_CHECK(pos == 0 || (*ScratchAt(0) == 'p' && *ScratchAt(pos - 1) == 'p'));
-  FileClose(0);
-  FILE_BUFFER_SIZE = saved;
-  ScratchSetPos(0);
+  FuzzFileClose(run);
   return 0;
 }

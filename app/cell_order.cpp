@@ -124,24 +124,32 @@ bool CellNumberValue(CellView cell, const bool groups[2], double *value) {
   return true;
 }
 
+// A text's key lies in the keys' one pool: a million keys of their own
+// would cost as many allocations, and as many frees at once at the end.
 struct CellKey {
   CellKind kind;
   double number;
-  std::string text;
+  uint32_t start;
+  uint32_t length;
+};
+
+struct CellKeys {
+  std::vector<CellKey> cells;
+  std::string pool;
 };
 
 // Negative when a goes before b ascending, 0 when they are equal.
-int CellKeyCompare(const CellKey &a, const CellKey &b) {
+int CellKeyCompare(const CellKey &a, const CellKey &b, const std::string &pool) {
   if (a.kind != b.kind) {
     return a.kind < b.kind ? -1 : 1;
   }
   if (a.kind == CELL_NUMBER) {
     return a.number < b.number ? -1 : (a.number > b.number ? 1 : 0);
   }
-  return a.text.compare(b.text);
+  return pool.compare(a.start, a.length, pool, b.start, b.length);
 }
 
-std::vector<CellKey> CellKeysMake(const CellColumn &cells, CellSortKeyMaker key, CellOrderStep step) {
+bool CellKeysMake(const CellColumn &cells, CellSortKeyMaker key, CellOrderStep step, CellKeys *keys) {
   int32_t count = CellColumnCount(cells);
   bool groups[2] = {false, false}; // "." and ","
   for (int32_t i = 0; i < count; i++) {
@@ -151,36 +159,40 @@ std::vector<CellKey> CellKeysMake(const CellColumn &cells, CellSortKeyMaker key,
       groups[mark == L','] = true;
     }
   }
-  std::vector<CellKey> keys(static_cast<size_t>(count));
+  keys->cells.resize(static_cast<size_t>(count));
   for (int32_t i = 0; i < count; i++) {
     if (i % CELLS_PER_STEP == 0 && !step()) {
-      return {};
+      return false;
     }
     CellView cell = CellTrimmed(cells, i);
-    CellKey &made = keys[static_cast<size_t>(i)];
+    CellKey &made = keys->cells[static_cast<size_t>(i)];
     if (cell.length == 0) {
       made.kind = CELL_BLANK;
     } else if (CellNumberValue(cell, groups, &made.number)) {
       made.kind = CELL_NUMBER;
     } else {
+      std::string text = key(CellDigitRunsByValue(cell.text, cell.length));
       made.kind = CELL_TEXT;
-      made.text = key(CellDigitRunsByValue(cell.text, cell.length));
+      made.start = static_cast<uint32_t>(keys->pool.size());
+      made.length = static_cast<uint32_t>(text.size());
+      keys->pool += text;
     }
   }
-  return keys;
+  return true;
 }
 
 // Whether b goes before a in the direction; blanks last either way.
-bool CellGoesBefore(const CellKey &b, const CellKey &a, int32_t direction) {
-  if (a.kind == CELL_BLANK || b.kind == CELL_BLANK) {
-    return a.kind == CELL_BLANK && b.kind != CELL_BLANK;
+bool CellGoesBefore(const CellKeys &keys, int32_t b, int32_t a, int32_t direction) {
+  const CellKey &first = keys.cells[static_cast<size_t>(b)];
+  const CellKey &second = keys.cells[static_cast<size_t>(a)];
+  if (first.kind == CELL_BLANK || second.kind == CELL_BLANK) {
+    return second.kind == CELL_BLANK && first.kind != CELL_BLANK;
   }
-  return CellKeyCompare(b, a) * direction < 0;
+  return CellKeyCompare(first, second, keys.pool) * direction < 0;
 }
 
 // A stable bottom-up merge, so that the work can step between runs.
-bool CellMergeSort(std::vector<int32_t> *order, const std::vector<CellKey> &keys, int32_t direction,
-                   CellOrderStep step) {
+bool CellMergeSort(std::vector<int32_t> *order, const CellKeys &keys, int32_t direction, CellOrderStep step) {
   size_t count = order->size();
   std::vector<int32_t> merged(count);
   size_t sinceStep = 0;
@@ -191,7 +203,7 @@ bool CellMergeSort(std::vector<int32_t> *order, const std::vector<CellKey> &keys
       size_t a = left;
       size_t b = middle;
       for (size_t out = left; out < right; out++) {
-        bool takeB = b < right && (a == middle || CellGoesBefore(keys[(*order)[b]], keys[(*order)[a]], direction));
+        bool takeB = b < right && (a == middle || CellGoesBefore(keys, (*order)[b], (*order)[a], direction));
         merged[out] = (*order)[takeB ? b++ : a++];
       }
       sinceStep += right - left;
@@ -237,12 +249,15 @@ std::wstring CellDigitRunsByValue(const wchar_t *text, int32_t length) {
 
 std::vector<int32_t> CellOrderSort(const CellColumn &cells, int32_t direction, CellSortKeyMaker key,
                                    CellOrderStep step) {
-  std::vector<CellKey> keys = CellKeysMake(cells, key, step);
-  std::vector<int32_t> order(keys.size());
+  CellKeys keys;
+  if (!CellKeysMake(cells, key, step, &keys)) {
+    return {};
+  }
+  std::vector<int32_t> order(keys.cells.size());
   for (size_t i = 0; i < order.size(); i++) {
     order[i] = static_cast<int32_t>(i);
   }
-  if (keys.size() != static_cast<size_t>(CellColumnCount(cells)) || !CellMergeSort(&order, keys, direction, step)) {
+  if (!CellMergeSort(&order, keys, direction, step)) {
     return {};
   }
   return order;

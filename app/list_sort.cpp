@@ -114,11 +114,16 @@ void ListSortFollow(const ListViewCells *cells, const std::vector<int32_t> &orde
     moved[static_cast<size_t>(order[row])] = static_cast<int32_t>(row);
   }
   std::vector<char> selected(order.size(), 0);
-  int32_t count = 0;
-  for (int32_t row = -1; (row = ListViewNextSelected(cells, row)) != -1;) {
+  // Each look for a selected row goes through the rows up to it: none
+  // selected, none looked for.
+  int32_t count = ListViewSelectedCount(cells);
+  for (int32_t row = -1; count > 0 && (row = ListViewNextSelected(cells, row)) != -1;) {
     selected[static_cast<size_t>(moved[static_cast<size_t>(row)])] = 1;
-    count++;
   }
+  // The window answers once more before the list is asked for its focus,
+  // which goes through the rows as well. The sort is done: a stop asked now
+  // comes too late.
+  LoadProgressCheck();
   int32_t focused = ListViewFocusedRow(cells);
   if (count > 0 && count < cells->rows) {
     ListViewRowStateSet(cells, -1, LVIS_SELECTED, 0);

@@ -68,6 +68,10 @@ int32_t ListViewFocusedRow(const ListViewCells *cells) {
   return static_cast<int32_t>(cells->proc(cells->control, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
 }
 
+int32_t ListViewSelectedCount(const ListViewCells *cells) {
+  return static_cast<int32_t>(cells->proc(cells->control, LVM_GETSELECTEDCOUNT, 0, 0));
+}
+
 void ListViewRowStateSet(const ListViewCells *cells, int32_t row, UINT mask, UINT state) {
   LVITEMW item = {};
   item.stateMask = mask;

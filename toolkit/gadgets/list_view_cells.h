@@ -28,6 +28,7 @@ void ListViewRowParamSet(const ListViewCells *cells, int32_t row, LPARAM param);
 // The next selected row after row (-1: from the start), or -1.
 int32_t ListViewNextSelected(const ListViewCells *cells, int32_t row);
 int32_t ListViewFocusedRow(const ListViewCells *cells);
+int32_t ListViewSelectedCount(const ListViewCells *cells);
 // Bits LVIS_SELECTED and LVIS_FOCUSED of the row (-1: every row) set to state.
 void ListViewRowStateSet(const ListViewCells *cells, int32_t row, UINT mask, UINT state);
 

@@ -89,18 +89,20 @@ int CsvviewSortFindBench(const std::string &exePath, const std::string &csvPath,
   std::printf("load, Start press to the count message: %.3f s (%s)\n", load, message.c_str());
   std::fflush(stdout);
   bool good = message == std::to_string(rows) + " Zeilen gelesen !";
-  StepFigures up = SortClick(&viewer, list, 1, 1);
-  StepPrint("sort up by the text column", up, load, 1.25);
-  StepFigures down = SortClick(&viewer, list, 1, -1);
-  StepPrint("sort down by it", down, load, 1.25);
-  StepFigures back = SortClick(&viewer, list, 1, 0);
-  StepPrint("back to the file's order", back, load, 1.25);
-  StepFigures number = SortClick(&viewer, list, 2, 1);
-  StepPrint("sort up by the number column (already in order)", number, load, 1.25);
-  StepFigures numberDown = SortClick(&viewer, list, 2, -1);
-  StepPrint("sort down by the number column", numberDown, load, 1.25);
-  StepFigures numberUp = SortClick(&viewer, list, 2, 0);
-  StepPrint("back to the file's order", numberUp, load, 1.25);
+  const struct {
+    int32_t column;
+    int32_t arrow;
+    const char *what;
+  } clicks[] = {
+      {1, 1, "sort up by the text column"},      {1, -1, "sort down by it"},
+      {1, 0, "back to the file's order"},        {2, 1, "sort up by the number column (already in order)"},
+      {2, -1, "sort down by the number column"}, {2, 0, "back to the file's order"},
+  };
+  for (const auto &click : clicks) {
+    StepFigures figures = SortClick(&viewer, list, click.column, click.arrow);
+    StepPrint(click.what, figures, load, 1.25);
+    good = good && figures.seconds > 0;
+  }
 
   RemoteListHeaderClick(&viewer, list, 1);
   if (RemoteWindowWaitTitle(viewer.window, 30000).empty()) {
@@ -113,7 +115,7 @@ int CsvviewSortFindBench(const std::string &exePath, const std::string &csvPath,
                   RemoteListCell(&viewer, list, rows - 1, 0) == std::to_string(rows - 1);
   std::printf("Esc as the sort shows its title to the rows back: %.0f ms (goal: at most 1000), rows %s\n",
               stop.seconds * 1000, restored ? "in their order" : "NOT IN THEIR ORDER");
-  good = good && restored && up.seconds > 0 && down.seconds > 0 && number.seconds > 0;
+  good = good && restored;
 
   if (!RemoteKeyPress(&viewer, list, 'F', true)) {
     std::printf("no key press\n");

@@ -2,6 +2,7 @@
 // scratch buffer, empty when the user cancelled. The dialog runs in wide
 // characters: in the code page a name it cannot spell would come back as
 // the look-alike of another file's name (ā.csv as a.csv).
+#include <cstddef>
 #include <cwchar>
 
 #include "toolkit/requesters/file_dialog_buffers.h"
@@ -24,9 +25,12 @@ const wchar_t *AskOpenFileNameWide() {
   return ChosenWide;
 }
 
+// The classic size, without the fields later platform versions appended:
+// 76 bytes in the 32-bit program, the same for the wide structure.
+static_assert(sizeof(void *) != 4 || offsetof(OPENFILENAMEW, pvReserved) == 76, "the dialog's classic structure size");
+
 static BOOL FileDialogRun(FileDialogTexts *texts, int32_t patternIndex) {
   OPENFILENAMEW dialog = {};
-  // The classic size, without the fields later platform versions appended.
   dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
   dialog.hwndOwner = ForegroundOwner();
   dialog.lpstrFilter = texts->filter;

@@ -15,16 +15,20 @@ static HWND ListViewControlOf(ObjectId number) {
   return gadget->window;
 }
 
-bool ListViewCellsOpen(ObjectId number, ListViewCells *cells) {
-  HWND control = ListViewControlOf(number);
-  if (control == nullptr) {
-    return false;
-  }
+void ListViewCellsOf(HWND control, ListViewCells *cells) {
   cells->control = control;
   // A Unicode class's procedure, asked for as such, is the control's own.
   cells->proc = reinterpret_cast<WNDPROC>(GetClassLongPtrW(control, GCLP_WNDPROC));
   cells->rows = ListViewRowCount(control);
   cells->columns = ListViewColumnCount(control);
+}
+
+bool ListViewCellsOpen(ObjectId number, ListViewCells *cells) {
+  HWND control = ListViewControlOf(number);
+  if (control == nullptr) {
+    return false;
+  }
+  ListViewCellsOf(control, cells);
   return true;
 }
 

@@ -19,6 +19,7 @@ struct ListViewCells {
 
 // False for a number that names no list view.
 bool ListViewCellsOpen(ObjectId number, ListViewCells *cells);
+void ListViewCellsOf(HWND control, ListViewCells *cells);
 // The cell's text into buffer (size units with its NUL); its length. A
 // result of size - 1 or more means the text may have been cut.
 int32_t ListViewCellRead(const ListViewCells *cells, int32_t row, int32_t column, wchar_t *buffer, int32_t size);

@@ -19,6 +19,7 @@
 #include <climits>
 
 #include "toolkit/gadgets/list_view.h"
+#include "toolkit/gadgets/list_view_cells.h"
 #include "toolkit/gadgets/list_view_internal.h"
 
 static const SIZE_T LISTVIEW_COPY_FIRST_UNITS = 64 * 1024;
@@ -68,18 +69,14 @@ static bool ListCopyReserve(ListCopyText *text, SIZE_T more) {
 // Appends one cell's text with room for the TAB or CR LF and the NUL behind
 // it. The cell buffer grows while the control fills it whole, so a text
 // longer than the list's longest known one is not cut either.
-static bool ListCopyCell(WNDPROC proc, HWND control, int32_t row, int32_t column, SIZE_T *cellSize,
+static bool ListCopyCell(const ListViewCells *cells, int32_t row, int32_t column, SIZE_T *cellSize,
                          ListCopyText *text) {
   for (;;) {
     if (*cellSize > INT_MAX || !ListCopyReserve(text, *cellSize + 2)) {
       return false;
     }
-    LVITEMW item = {};
-    item.iSubItem = column;
-    item.pszText = text->units + text->size;
-    item.cchTextMax = static_cast<int>(*cellSize);
-    item.pszText[0] = L'\0';
-    SIZE_T length = static_cast<SIZE_T>(proc(control, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item)));
+    SIZE_T length = static_cast<SIZE_T>(
+        ListViewCellRead(cells, row, column, text->units + text->size, static_cast<int32_t>(*cellSize)));
     if (length + 1 < *cellSize) {
       text->size += length;
       return true;
@@ -91,21 +88,20 @@ static bool ListCopyCell(WNDPROC proc, HWND control, int32_t row, int32_t column
 // The next selected row after row, or -1. With every row of the list
 // selected (rowCount), the control need not be asked: a fifth of the calls
 // of a four-column copy.
-static int32_t ListCopyNextRow(WNDPROC proc, HWND control, int32_t row, int32_t rowCount) {
+static int32_t ListCopyNextRow(const ListViewCells *cells, int32_t row, int32_t rowCount) {
   if (rowCount > 0) {
     return row + 1 < rowCount ? row + 1 : -1;
   }
-  return static_cast<int32_t>(proc(control, LVM_GETNEXTITEM, row, LVNI_SELECTED));
+  return ListViewNextSelected(cells, row);
 }
 
 static bool ListCopyRows(HWND control, int32_t columns, SIZE_T cellSize, ListCopyText *text) {
-  // A Unicode class's procedure, asked for as such, is the control's own.
-  WNDPROC proc = reinterpret_cast<WNDPROC>(GetClassLongPtrW(control, GCLP_WNDPROC));
-  int32_t rowCount = ListViewRowCount(control);
-  int32_t every = text->rowsTotal == static_cast<SIZE_T>(rowCount) ? rowCount : 0;
-  for (int32_t row = -1; (row = ListCopyNextRow(proc, control, row, every)) != -1;) {
+  ListViewCells cells;
+  ListViewCellsOf(control, &cells);
+  int32_t every = text->rowsTotal == static_cast<SIZE_T>(cells.rows) ? cells.rows : 0;
+  for (int32_t row = -1; (row = ListCopyNextRow(&cells, row, every)) != -1;) {
     for (int32_t column = 0; column < columns; column++) {
-      if (!ListCopyCell(proc, control, row, column, &cellSize, text)) {
+      if (!ListCopyCell(&cells, row, column, &cellSize, text)) {
         return false;
       }
       text->units[text->size++] = column + 1 < columns ? L'\t' : L'\r';

@@ -4,7 +4,8 @@
 // read once through the control's own procedure, and each position's texts
 // and row data are written back where they change: linear, about the time of
 // a load, and the same on Windows. Selection and focus follow their rows.
-// Esc stops the sort and writes back what was already written.
+// Esc stops the sort and writes back what was already written; Ctrl+A and
+// Ctrl+C do nothing while it runs, since a copy would take rows half moved.
 #include "app/list_sort.h"
 
 #include <algorithm>
@@ -13,6 +14,7 @@
 #include "app/cell_order.h"
 #include "app/load_progress.h"
 #include "app/viewer_numbers.h"
+#include "toolkit/gadgets/list_view.h"
 #include "toolkit/gadgets/list_view_cells.h"
 
 namespace {
@@ -185,7 +187,9 @@ void ListSortClick(int32_t column) {
   }
   SortStopped = LOAD_GO_ON;
   LoadProgressBeginWork("Sortieren \x85");
+  ListViewCommandsHold(GADGET_LIST, 1);
   bool sorted = ListSortRun(&cells, column, direction);
+  ListViewCommandsHold(GADGET_LIST, 0);
   LoadProgressEnd();
   // A click that came meanwhile waits no more than "Start" does.
   ListViewColumnClickTake(GADGET_LIST);

@@ -982,21 +982,26 @@ TEST_F(ViewerTest, HeaderClicksSortTheRows) {
   EXPECT_EQ(RemoteListSortBy(&viewer, list, 0, WAIT_MS), 1) << "a load starts the clicks afresh";
 }
 
-// A long sort keeps the window answering and shows so in the title; Esc
-// stops it with the rows in the order they had.
+// A long sort keeps the window answering and shows so in the title; Ctrl+C
+// during it copies nothing; Esc stops it with the rows in the order they had.
 TEST_F(ViewerTest, EscStopsASortWithTheRowsAsTheyWere) {
   const int32_t rows = 200000;
   TempFile big(".csv", ManyRows(rows));
   ASSERT_EQ(RemoteViewerLoad(&viewer, big.path(), 10 * WAIT_MS), std::to_string(rows) + " Zeilen gelesen !");
   HWND list = Gadget(GADGET_LIST);
+  RemoteListSelect(&viewer, list, 0, true);
   RemoteListHeaderClick(&viewer, list, 1);
   EXPECT_EQ(RemoteWindowWaitTitle(viewer.window, WAIT_MS), "Sortieren \x85");
   EXPECT_GE(RemoteWindowProbe(viewer.window, 2000), 0);
-  RemoteViewerKeyPost(&viewer, VK_ESCAPE);
+  DWORD sequence = GetClipboardSequenceNumber();
+  // Both as input, so that the copy is asked for before the stop.
+  ASSERT_TRUE(RemoteKeyPress(&viewer, list, 'C', true));
+  ASSERT_TRUE(RemoteKeyPress(&viewer, list, VK_ESCAPE, false));
   for (DWORD waited = 0; RemoteWindowText(viewer.window) != "" && waited < WAIT_MS; waited += 50) {
     Sleep(50);
   }
   RemoteWindowProbe(viewer.window, WAIT_MS);
+  EXPECT_EQ(GetClipboardSequenceNumber(), sequence) << "the rows half moved were copied";
   EXPECT_EQ(RemoteListSortArrow(&viewer, list, 1), 0);
   for (int32_t row : {0, 1, 97, rows / 2, rows - 1}) {
     EXPECT_EQ(RemoteListCell(&viewer, list, row, 0), std::to_string(row));

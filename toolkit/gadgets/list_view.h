@@ -27,3 +27,7 @@ LRESULT CALLBACK ListViewWindowProc(HWND window, UINT message, WPARAM wParam, LP
 // loops run meanwhile; 0 lets the next fetched message end the hold. Nothing
 // for a number that names no list view.
 void ListViewRedrawKeepHeld(ObjectId number, int32_t keep);
+// 1 makes Ctrl+A and Ctrl+C in the list do nothing until it is called with
+// 0: for work that rewrites the rows, which a copy would give half moved.
+// Nothing for a number that names no list view.
+void ListViewCommandsHold(ObjectId number, int32_t hold);

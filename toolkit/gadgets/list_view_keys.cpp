@@ -9,6 +9,16 @@
 #include "toolkit/gadgets/list_view.h"
 #include "toolkit/gadgets/list_view_internal.h"
 
+// The list whose rows are being rewritten, or null.
+static HWND CommandsHeld;
+
+void ListViewCommandsHold(ObjectId number, int32_t hold) {
+  GadgetRecord *gadget = static_cast<GadgetRecord *>(RegistryLookup(GadgetRegistry, number));
+  if (gadget != nullptr && gadget->operations->type == GADGET_TYPE_LIST_VIEW) {
+    CommandsHeld = hold ? gadget->window : nullptr;
+  }
+}
+
 // The list whose every row is being selected, or null.
 static HWND SelectingAll;
 
@@ -46,6 +56,9 @@ bool ListViewKeyCommand(HWND control, WPARAM key) {
   GadgetRecord *gadget = static_cast<GadgetRecord *>(RegistryLookup(GadgetRegistry, number));
   if (!gadget) {
     return false;
+  }
+  if (control == CommandsHeld) {
+    return true;
   }
   if (key == 'A') {
     ListViewSelectAll(control);

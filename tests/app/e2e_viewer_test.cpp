@@ -1011,7 +1011,7 @@ TEST_F(ViewerTest, EscStopsASortWithTheRowsAsTheyWere) {
 
 struct FindStep {
   const char *what;
-  const wchar_t *text; // null: F3 instead of the dialog
+  const wchar_t *text; // null: F3 (down) or Shift+F3 instead of the dialog
   bool matchCase;
   bool down;
   int32_t row; // the row found, or -1 for the message
@@ -1024,6 +1024,8 @@ const FindStep FIND_STEPS[] = {
     {"the next", L"bayern", false, true, 14},
     {"F3", nullptr, false, true, 23},
     {"F3 wraps round", nullptr, false, true, 3},
+    {"Shift+F3 goes up, wrapping round", nullptr, false, false, 23},
+    {"F3 after it goes down again", nullptr, false, true, 3},
     {"match case", L"bayern", true, true, -1},
     {"an umlaut in the other case", L"\u00DCRNB", false, true, 14},
     {"up, in the third column", L"3755", false, false, 1},
@@ -1068,7 +1070,7 @@ TEST_F(ViewerTest, FindDialogAndF3FindTheRows) {
     if (step.text) {
       RemoteFindDialogSearch(dialog, step.text, step.matchCase, step.down);
     } else {
-      ASSERT_TRUE(RemoteKeyPress(&viewer, list, VK_F3, false));
+      ASSERT_TRUE(RemoteKeyPressWith(&viewer, list, step.down ? 0 : VK_SHIFT, VK_F3));
     }
     EXPECT_EQ(FindOutcome(&viewer, list, focused), step.row) << step.what;
     EXPECT_EQ(RemoteViewerDialog(&viewer, REMOTE_DIALOG_FIND), dialog) << step.what;

@@ -502,20 +502,24 @@ int32_t RemoteViewerFocus(const RemoteViewer *viewer, HWND control) {
   return 0;
 }
 
-int32_t RemoteKeyPress(const RemoteViewer *viewer, HWND control, WORD key, bool withControl) {
+int32_t RemoteKeyPressWith(const RemoteViewer *viewer, HWND control, WORD modifier, WORD key) {
   if (!RemoteViewerFocus(viewer, control)) {
     return 0;
   }
   std::vector<INPUT> inputs;
-  if (withControl) {
-    RemoteKeyInput(&inputs, VK_CONTROL, false);
+  if (modifier) {
+    RemoteKeyInput(&inputs, modifier, false);
   }
   RemoteKeyInput(&inputs, key, false);
   RemoteKeyInput(&inputs, key, true);
-  if (withControl) {
-    RemoteKeyInput(&inputs, VK_CONTROL, true);
+  if (modifier) {
+    RemoteKeyInput(&inputs, modifier, true);
   }
   return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
+}
+
+int32_t RemoteKeyPress(const RemoteViewer *viewer, HWND control, WORD key, bool withControl) {
+  return RemoteKeyPressWith(viewer, control, withControl ? VK_CONTROL : 0, key);
 }
 
 int32_t RemoteClipboardRead(std::string *bytes, std::wstring *wide) {

@@ -89,6 +89,8 @@ void RemoteListSelect(const RemoteViewer *viewer, HWND list, int32_t row, bool s
 // foreground first, so that no other program takes the keys, and the control
 // gets the focus. 0 when either could not be done.
 int32_t RemoteKeyPress(const RemoteViewer *viewer, HWND control, WORD key, bool withControl);
+// The same with another modifier held (VK_SHIFT, VK_CONTROL), or none (0).
+int32_t RemoteKeyPressWith(const RemoteViewer *viewer, HWND control, WORD modifier, WORD key);
 // Brings the viewer's window to the foreground and gives the control the
 // keyboard focus, as RemoteKeyPress does first; 0 when that cannot be done.
 int32_t RemoteViewerFocus(const RemoteViewer *viewer, HWND control);

@@ -11,7 +11,6 @@ namespace {
 enum CellKind : uint8_t { CELL_NUMBER = 0, CELL_TEXT = 1, CELL_BLANK = 2 };
 // Each sorting step passes this many cells between two steps.
 const int32_t CELLS_PER_STEP = 4096;
-const int32_t DIGIT_RUN_LENGTH_MAX = 99;
 
 struct CellView {
   const wchar_t *text;
@@ -264,9 +263,11 @@ std::wstring CellDigitRunsByValue(const wchar_t *text, int32_t length) {
     while (i < length && CellIsDigit(text[i])) {
       i++;
     }
-    int32_t digits = std::min(i - start, DIGIT_RUN_LENGTH_MAX);
-    out += static_cast<wchar_t>(L'0' + digits / 10);
-    out += static_cast<wchar_t>(L'0' + digits % 10);
+    // The length's own digits are counted first, so that a run of 100
+    // digits goes after one of 99.
+    std::wstring digits = std::to_wstring(i - start);
+    out += static_cast<wchar_t>(L'0' + digits.size());
+    out += digits;
     out.append(text + start, static_cast<size_t>(i - start));
   }
   return out;

@@ -56,9 +56,10 @@ const CellOrderCase CELL_ORDER_CASES[] = {
       L"12345678901234567891", L"1" + std::wstring(400, L'0'), L"2" + std::wstring(400, L'0')}},
     {"spaces around a number", {L" 20 ", L"3"}, 1, {L"3", L" 20 "}},
     {"digit runs by value",
-     {L"Datei 10", L"Datei 2", L"Datei 02b", L"Datei 1"},
+     {L"Datei 10", L"Datei 2", L"Datei 02b", L"Datei 1", L"x" + std::wstring(100, L'1'), L"x" + std::wstring(99, L'9')},
      1,
-     {L"Datei 1", L"Datei 2", L"Datei 02b", L"Datei 10"}},
+     {L"Datei 1", L"Datei 2", L"Datei 02b", L"Datei 10", L"x" + std::wstring(99, L'9'),
+      L"x" + std::wstring(100, L'1')}},
     {"equal cells keep their order up", {L"x", L"a", L"x", L"a"}, 1, {L"a", L"a", L"x", L"x"}},
     {"equal cells keep their order down", {L"1", L"2", L"01", L"2,0"}, -1, {L"2", L"2,0", L"1", L"01"}},
 };

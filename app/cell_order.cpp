@@ -6,13 +6,11 @@
 #include "app/cell_order.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace {
 enum CellKind : uint8_t { CELL_NUMBER = 0, CELL_TEXT = 1, CELL_BLANK = 2 };
 // Each sorting step passes this many cells between two steps.
 const int32_t CELLS_PER_STEP = 4096;
-const int32_t DIGIT_RUN_LENGTH_MAX = 99;
 
 struct CellView {
   const wchar_t *text;
@@ -96,39 +94,66 @@ wchar_t CellOwnGrouping(CellView body) {
   return count > 1 ? first : 0;
 }
 
-// The value with the column's grouping marks; false when the cell is no
-// number that way: a grouping mark without three digits after it, or more
-// than one decimal separator.
-bool CellNumberValue(CellView cell, const bool groups[2], double *value) {
+// The number's key: bytes that compare as its value however many digits it
+// has, where a double keeps about sixteen. The sign, the count of integer
+// digits, then the digits without leading zeros or trailing fraction zeros;
+// a negative number's bytes inverted and closed by one above them all, so
+// that the larger magnitude goes first. False when the cell is no number
+// with the column's grouping marks: a grouping mark without three digits
+// after it, or more than one decimal separator.
+bool CellNumberKey(CellView cell, const bool groups[2], std::string *key) {
   CellView body = CellNumberBody(cell);
   if (body.length == 0) {
     return false;
   }
-  std::string plain = cell.text[0] == L'-' ? "-" : "";
-  int32_t decimals = 0;
+  const size_t head = 5; // the sign and the count
+  key->assign(head, '\0');
+  size_t point = std::string::npos;
   for (int32_t i = 0; i < body.length; i++) {
     wchar_t unit = body.text[i];
     if (CellIsDigit(unit)) {
-      plain += static_cast<char>(unit);
+      *key += static_cast<char>(unit);
     } else if (groups[unit == L','] && !CellGroupsBy(body, unit)) {
       return false;
     } else if (!groups[unit == L',']) {
-      plain += '.';
-      decimals++;
+      if (point != std::string::npos) {
+        return false;
+      }
+      point = key->size();
     }
   }
-  if (decimals > 1) {
-    return false;
+  if (point == std::string::npos) {
+    point = key->size();
   }
-  *value = strtod(plain.c_str(), nullptr);
+  size_t lead = head;
+  while (lead < point && (*key)[lead] == '0') {
+    lead++;
+  }
+  size_t tail = key->size();
+  while (tail > point && (*key)[tail - 1] == '0') {
+    tail--;
+  }
+  bool negative = cell.text[0] == L'-' && tail > lead; // "-0" is 0
+  uint32_t integers = static_cast<uint32_t>(point - lead);
+  key->erase(tail);
+  key->erase(head, lead - head);
+  (*key)[0] = negative ? 1 : 2;
+  for (size_t byte = 1; byte < head; byte++) {
+    (*key)[byte] = static_cast<char>(integers >> (8 * (head - 1 - byte)));
+  }
+  if (negative) {
+    for (size_t byte = 1; byte < key->size(); byte++) {
+      (*key)[byte] = static_cast<char>(~(*key)[byte]);
+    }
+    *key += '\xFF';
+  }
   return true;
 }
 
-// A text's key lies in the keys' one pool: a million keys of their own
+// A cell's key lies in the keys' one pool: a million keys of their own
 // would cost as many allocations, and as many frees at once at the end.
 struct CellKey {
   CellKind kind;
-  double number;
   uint32_t start;
   uint32_t length;
 };
@@ -142,9 +167,6 @@ struct CellKeys {
 int CellKeyCompare(const CellKey &a, const CellKey &b, const std::string &pool) {
   if (a.kind != b.kind) {
     return a.kind < b.kind ? -1 : 1;
-  }
-  if (a.kind == CELL_NUMBER) {
-    return a.number < b.number ? -1 : (a.number > b.number ? 1 : 0);
   }
   return pool.compare(a.start, a.length, pool, b.start, b.length);
 }
@@ -160,23 +182,25 @@ bool CellKeysMake(const CellColumn &cells, CellSortKeyMaker key, CellOrderStep s
     }
   }
   keys->cells.resize(static_cast<size_t>(count));
+  std::string made;
   for (int32_t i = 0; i < count; i++) {
     if (i % CELLS_PER_STEP == 0 && !step()) {
       return false;
     }
     CellView cell = CellTrimmed(cells, i);
-    CellKey &made = keys->cells[static_cast<size_t>(i)];
+    CellKey &cellKey = keys->cells[static_cast<size_t>(i)];
     if (cell.length == 0) {
-      made.kind = CELL_BLANK;
-    } else if (CellNumberValue(cell, groups, &made.number)) {
-      made.kind = CELL_NUMBER;
+      cellKey.kind = CELL_BLANK;
+      made.clear();
+    } else if (CellNumberKey(cell, groups, &made)) {
+      cellKey.kind = CELL_NUMBER;
     } else {
-      std::string text = key(CellDigitRunsByValue(cell.text, cell.length));
-      made.kind = CELL_TEXT;
-      made.start = static_cast<uint32_t>(keys->pool.size());
-      made.length = static_cast<uint32_t>(text.size());
-      keys->pool += text;
+      cellKey.kind = CELL_TEXT;
+      made = key(CellDigitRunsByValue(cell.text, cell.length));
     }
+    cellKey.start = static_cast<uint32_t>(keys->pool.size());
+    cellKey.length = static_cast<uint32_t>(made.size());
+    keys->pool += made;
   }
   return true;
 }
@@ -239,9 +263,11 @@ std::wstring CellDigitRunsByValue(const wchar_t *text, int32_t length) {
     while (i < length && CellIsDigit(text[i])) {
       i++;
     }
-    int32_t digits = std::min(i - start, DIGIT_RUN_LENGTH_MAX);
-    out += static_cast<wchar_t>(L'0' + digits / 10);
-    out += static_cast<wchar_t>(L'0' + digits % 10);
+    // The length's own digits are counted first, so that a run of 100
+    // digits goes after one of 99.
+    std::wstring digits = std::to_wstring(i - start);
+    out += static_cast<wchar_t>(L'0' + digits.size());
+    out += digits;
     out.append(text + start, static_cast<size_t>(i - start));
   }
   return out;

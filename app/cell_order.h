@@ -31,9 +31,9 @@ std::string CellSortKeyLocale(const std::wstring &text);
 // Said between steps of the work; false stops it.
 typedef bool (*CellOrderStep)();
 
-// The text with each run of digits written as its length and then its
-// digits without leading zeros, so that a locale key orders the runs by
-// value ("Datei 2" before "Datei 10").
+// The text with each run of digits written as the count of its length's
+// digits, its length and then its digits without leading zeros, so that a
+// locale key orders the runs by value ("Datei 2" before "Datei 10").
 std::wstring CellDigitRunsByValue(const wchar_t *text, int32_t length);
 
 // The new order: entry p is the current position of the row to show at p.

@@ -69,6 +69,9 @@ LRESULT WindowFindHandle(int32_t number, LPARAM lParam) {
   return 0;
 }
 
+// The event wait fetches in the code page: the dialog's wide edit is given
+// typed characters through the matching 8-bit call, which turns them back
+// (0x80 into the euro sign, not U+0080).
 bool WindowFindDialogMessage(MSG *message) {
-  return Find.dialog != nullptr && IsDialogMessageW(Find.dialog, message);
+  return Find.dialog != nullptr && IsDialogMessageA(Find.dialog, message);
 }

@@ -491,15 +491,19 @@ static bool RemoteFocusSet(HWND control) {
 
 // The viewer's thread takes the activation in its own time, for instance
 // while a message box of it is still going, so both are tried until they hold.
-int32_t RemoteViewerFocus(const RemoteViewer *viewer, HWND control) {
+static int32_t RemoteWindowFocus(HWND window, HWND control) {
   for (DWORD waited = 0; waited < REMOTE_FOREGROUND_MS; waited += REMOTE_POLL_MS) {
-    SetForegroundWindow(viewer->window);
-    if (GetForegroundWindow() == viewer->window && RemoteFocusSet(control) && GetForegroundWindow() == viewer->window) {
+    SetForegroundWindow(window);
+    if (GetForegroundWindow() == window && RemoteFocusSet(control) && GetForegroundWindow() == window) {
       return 1;
     }
     Sleep(REMOTE_POLL_MS);
   }
   return 0;
+}
+
+int32_t RemoteViewerFocus(const RemoteViewer *viewer, HWND control) {
+  return RemoteWindowFocus(viewer->window, control);
 }
 
 int32_t RemoteKeyPressWith(const RemoteViewer *viewer, HWND control, WORD modifier, WORD key) {
@@ -672,6 +676,27 @@ void RemoteFindDialogSearch(HWND dialog, const std::wstring &text, bool matchCas
   SendMessageTimeoutA(GetDlgItem(dialog, down ? rad2 : rad1), BM_CLICK, 0, 0, SMTO_NORMAL, REMOTE_SEND_TIMEOUT_MS,
                       &ignored);
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+}
+
+int32_t RemoteFindDialogType(HWND dialog, const std::wstring &text) {
+  HWND box = GetDlgItem(dialog, REMOTE_FIND_TEXT_BOX);
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""), SMTO_NORMAL, REMOTE_SEND_TIMEOUT_MS, &ignored);
+  if (!RemoteWindowFocus(dialog, box)) {
+    return 0;
+  }
+  std::vector<INPUT> inputs;
+  for (wchar_t unit : text) {
+    for (DWORD up : {DWORD(0), DWORD(KEYEVENTF_KEYUP)}) {
+      INPUT input;
+      ZeroMemory(&input, sizeof input);
+      input.type = INPUT_KEYBOARD;
+      input.ki.wScan = unit;
+      input.ki.dwFlags = KEYEVENTF_UNICODE | up;
+      inputs.push_back(input);
+    }
+  }
+  return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
 }
 
 std::wstring RemoteFindDialogText(HWND dialog) {

@@ -57,6 +57,9 @@ void RemoteMessageConfirm(HWND box);
 
 // The Find dialog given the text and options, and its Find Next pressed.
 void RemoteFindDialogSearch(HWND dialog, const std::wstring &text, bool matchCase, bool down);
+// The text typed into the dialog's emptied text box as keyboard input of
+// its characters (not of keys); 0 when the box could not get the focus.
+int32_t RemoteFindDialogType(HWND dialog, const std::wstring &text);
 std::wstring RemoteFindDialogText(HWND dialog);
 
 // The list's rows and columns, read from the viewer's memory.

@@ -316,38 +316,35 @@ static std::wstring RemoteListCellWideIn(const RemoteBlock *block, HWND list, in
   return text;
 }
 
-std::vector<std::vector<std::wstring>> RemoteListRowsWide(const RemoteViewer *viewer, HWND list, int32_t columns) {
-  std::vector<std::vector<std::wstring>> rows;
+// Every row's cells, read through one block in the viewer, of the size its
+// cell reader needs.
+template <typename Text>
+static std::vector<std::vector<Text>> RemoteListRowsRead(const RemoteViewer *viewer, HWND list, int32_t columns,
+                                                         SIZE_T blockSize,
+                                                         Text (*cell)(const RemoteBlock *, HWND, int32_t, int32_t)) {
+  std::vector<std::vector<Text>> rows;
   RemoteBlock block;
-  if (!RemoteBlockAllocate(&block, viewer->process.hProcess, sizeof(LVITEMW) + REMOTE_TEXT_CAPACITY * sizeof(WCHAR))) {
+  if (!RemoteBlockAllocate(&block, viewer->process.hProcess, blockSize)) {
     return rows;
   }
   int32_t count = RemoteListCount(list);
   for (int32_t row = 0; row < count; row++) {
     rows.emplace_back();
     for (int32_t column = 0; column < columns; column++) {
-      rows.back().push_back(RemoteListCellWideIn(&block, list, row, column));
+      rows.back().push_back(cell(&block, list, row, column));
     }
   }
   RemoteBlockFree(&block);
   return rows;
 }
 
+std::vector<std::vector<std::wstring>> RemoteListRowsWide(const RemoteViewer *viewer, HWND list, int32_t columns) {
+  return RemoteListRowsRead(viewer, list, columns, sizeof(LVITEMW) + REMOTE_TEXT_CAPACITY * sizeof(WCHAR),
+                            RemoteListCellWideIn);
+}
+
 std::vector<std::vector<std::string>> RemoteListRows(const RemoteViewer *viewer, HWND list, int32_t columns) {
-  std::vector<std::vector<std::string>> rows;
-  RemoteBlock block;
-  if (!RemoteBlockAllocate(&block, viewer->process.hProcess, sizeof(LVITEMA) + REMOTE_TEXT_CAPACITY)) {
-    return rows;
-  }
-  int32_t count = RemoteListCount(list);
-  for (int32_t row = 0; row < count; row++) {
-    rows.emplace_back();
-    for (int32_t column = 0; column < columns; column++) {
-      rows.back().push_back(RemoteListCellIn(&block, list, row, column));
-    }
-  }
-  RemoteBlockFree(&block);
-  return rows;
+  return RemoteListRowsRead(viewer, list, columns, sizeof(LVITEMA) + REMOTE_TEXT_CAPACITY, RemoteListCellIn);
 }
 
 int32_t RemoteListColumnCount(HWND list) {

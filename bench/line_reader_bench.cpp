@@ -41,63 +41,48 @@ bool FileHasSize(const char *path, long long size) {
   return stat(path, &status) == 0 && status.st_size == size;
 }
 
-// Four fields a line, CR LF line ends, 50 MB.
-void CsvGenerate() {
-  const long long size = 50 * MEGABYTE;
-  if (FileHasSize(CSV_PATH, size)) {
-    return;
-  }
-  std::string contents;
-  contents.reserve(size);
-  char line[128];
-  for (long long row = 0; static_cast<long long>(contents.size()) < size; row++) {
-    int length = std::snprintf(line, sizeof line,
-                               "%lld,Kunde %lld,%lld.%02lld,Stra\xDF"
-                               "e %lld\r\n",
-                               row, row % 9973, row % 100000, row % 100, row % 517);
-    contents.append(line, static_cast<size_t>(length));
-  }
-  contents.resize(size);
-  std::ofstream(CSV_PATH, std::ios::binary).write(contents.data(), static_cast<std::streamsize>(contents.size()));
-}
+// Writes the row at buffer (of size bytes), returning its length.
+typedef int (*RowFormat)(char *buffer, size_t size, long long row);
 
-// The same rows in UTF-8 with an umlaut or two in each, 50 MB.
-void Utf8Generate() {
+// 50 MB of rows, made once. Cut in the middle of a line, or with whole
+// lines only and the rest filled with ASCII, so that every line is valid.
+void RowsGenerate(const char *path, RowFormat format, bool wholeLines) {
   const long long size = 50 * MEGABYTE;
-  if (FileHasSize(UTF8_PATH, size)) {
+  if (FileHasSize(path, size)) {
     return;
   }
   std::string contents;
   contents.reserve(size + 128);
   char line[128];
   for (long long row = 0; static_cast<long long>(contents.size()) < size; row++) {
-    int length = std::snprintf(line, sizeof line,
-                               "%lld,K\xC3\xA4ufer %lld,%lld.%02lld,Stra\xC3\x9F"
-                               "e %lld\r\n",
-                               row, row % 9973, row % 100000, row % 100, row % 517);
-    contents.append(line, static_cast<size_t>(length));
+    contents.append(line, static_cast<size_t>(format(line, sizeof line, row)));
   }
-  // Cut at a line's end, so that every line is valid.
-  contents.resize(contents.rfind('\n', size - 1) + 1);
+  if (wholeLines) {
+    contents.resize(contents.rfind('\n', size - 1) + 1);
+  }
   contents.resize(size, 'x');
-  std::ofstream(UTF8_PATH, std::ios::binary).write(contents.data(), static_cast<std::streamsize>(contents.size()));
+  std::ofstream(path, std::ios::binary).write(contents.data(), static_cast<std::streamsize>(contents.size()));
 }
 
-// Two short fields a line, LF line ends, 50 MB.
-void ShortLfGenerate() {
-  const long long size = 50 * MEGABYTE;
-  if (FileHasSize(SHORT_LF_PATH, size)) {
-    return;
-  }
-  std::string contents;
-  contents.reserve(size);
-  char line[64];
-  for (long long row = 0; static_cast<long long>(contents.size()) < size; row++) {
-    int length = std::snprintf(line, sizeof line, "%lld,%lld\n", row % 100000, row % 97);
-    contents.append(line, static_cast<size_t>(length));
-  }
-  contents.resize(size);
-  std::ofstream(SHORT_LF_PATH, std::ios::binary).write(contents.data(), static_cast<std::streamsize>(contents.size()));
+// Four fields a line, CR LF line ends.
+int CsvRow(char *buffer, size_t size, long long row) {
+  return std::snprintf(buffer, size,
+                       "%lld,Kunde %lld,%lld.%02lld,Stra\xDF"
+                       "e %lld\r\n",
+                       row, row % 9973, row % 100000, row % 100, row % 517);
+}
+
+// The same rows in UTF-8 with an umlaut or two in each.
+int Utf8Row(char *buffer, size_t size, long long row) {
+  return std::snprintf(buffer, size,
+                       "%lld,K\xC3\xA4ufer %lld,%lld.%02lld,Stra\xC3\x9F"
+                       "e %lld\r\n",
+                       row, row % 9973, row % 100000, row % 100, row % 517);
+}
+
+// Two short fields a line, LF line ends.
+int ShortLfRow(char *buffer, size_t size, long long row) {
+  return std::snprintf(buffer, size, "%lld,%lld\n", row % 100000, row % 97);
 }
 
 void LongLineGenerate(const char *path, long long size) {
@@ -397,11 +382,11 @@ int main(int argc, char **argv) {
     std::fprintf(stderr, "the toolkit cannot start\n");
     return 1;
   }
-  CsvGenerate();
-  ShortLfGenerate();
+  RowsGenerate(CSV_PATH, CsvRow, false);
+  RowsGenerate(SHORT_LF_PATH, ShortLfRow, false);
   LongLineGenerate(LINE_8MB_PATH, 8 * MEGABYTE);
   LongLineGenerate(LINE_64MB_PATH, 64 * MEGABYTE);
-  Utf8Generate();
+  RowsGenerate(UTF8_PATH, Utf8Row, true);
 
   benchmark::Initialize(&argc, argv);
   RatioReporter reporter;

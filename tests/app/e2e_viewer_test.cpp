@@ -3,6 +3,7 @@
 // Usage: e2e_viewer_tests <path of csvview.exe>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -747,28 +748,38 @@ TEST_F(ViewerTest, CloseBoxDuringALoadEndsTheProgram) {
   }
 }
 
+enum { RESOURCE_HANDLES, RESOURCE_GDI, RESOURCE_USER, RESOURCE_PRIVATE_BYTES, RESOURCE_COUNT };
+const char *const RESOURCE_NAMES[RESOURCE_COUNT] = {"handle count", "GDI object count", "USER object count",
+                                                    "private bytes"};
+// A little slack for the platform's own caches (dialog resources, atoms):
+// a leak of a single list row or text per load would exceed it in 95 loads.
+const unsigned long RESOURCE_SLACK[RESOURCE_COUNT] = {4, 4, 4, 128 * 1024};
+
 struct ViewerResources {
-  DWORD handles;
-  DWORD gdiObjects;
-  DWORD userObjects;
-  SIZE_T privateBytes;
+  unsigned long values[RESOURCE_COUNT];
 };
 
 ViewerResources ViewerResourcesNow(HANDLE process) {
-  ViewerResources now = {0, 0, 0, 0};
-  GetProcessHandleCount(process, &now.handles);
-  now.gdiObjects = GetGuiResources(process, GR_GDIOBJECTS);
-  now.userObjects = GetGuiResources(process, GR_USEROBJECTS);
+  ViewerResources now = {{0, 0, 0, 0}};
+  DWORD handles = 0;
+  GetProcessHandleCount(process, &handles);
+  now.values[RESOURCE_HANDLES] = handles;
+  now.values[RESOURCE_GDI] = GetGuiResources(process, GR_GDIOBJECTS);
+  now.values[RESOURCE_USER] = GetGuiResources(process, GR_USEROBJECTS);
   PROCESS_MEMORY_COUNTERS_EX memory;
   ZeroMemory(&memory, sizeof memory);
   if (GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS *>(&memory), sizeof memory)) {
-    now.privateBytes = memory.PrivateUsage ? memory.PrivateUsage : memory.PagefileUsage;
+    now.values[RESOURCE_PRIVATE_BYTES] =
+        static_cast<unsigned long>(memory.PrivateUsage ? memory.PrivateUsage : memory.PagefileUsage);
   }
   return now;
 }
 
 // Loading the same file again and again must not leave anything behind in
-// the viewer: handles, GDI and USER objects and memory stay flat.
+// the viewer: handles, GDI and USER objects and memory stay flat. A leak
+// grows in every load; a one-time growth (about 1.1 MB under Wine, seen now
+// and then at some load past the warm-up) falls in one half of the loads,
+// so the flatter half is the one checked.
 TEST_F(ViewerTest, TwoHundredLoadsKeepResourcesFlat) {
   std::string bytes;
   for (int i = 0; i < 20; i++) {
@@ -776,36 +787,29 @@ TEST_F(ViewerTest, TwoHundredLoadsKeepResourcesFlat) {
   }
   TempFile file(".csv", bytes);
   const int warmUp = 10;
-  const int total = 200;
+  const int perHalf = 95;
   for (int i = 0; i < warmUp; i++) {
     ASSERT_EQ(Load(file), "20 Zeilen gelesen !");
   }
-  ViewerResources before = ViewerResourcesNow(viewer.process.hProcess);
-  for (int i = warmUp; i < total; i++) {
-    ASSERT_EQ(Load(file), "20 Zeilen gelesen !") << "load " << i;
+  ViewerResources at[3] = {ViewerResourcesNow(viewer.process.hProcess)};
+  for (int half = 1; half <= 2; half++) {
+    for (int i = 0; i < perHalf; i++) {
+      ASSERT_EQ(Load(file), "20 Zeilen gelesen !") << "half " << half << ", load " << i;
+    }
+    at[half] = ViewerResourcesNow(viewer.process.hProcess);
   }
-  ViewerResources after = ViewerResourcesNow(viewer.process.hProcess);
   EXPECT_EQ(RemoteListCount(Gadget(GADGET_LIST)), 20);
 
-  std::printf("viewer after %d and after %d loads: handles %lu -> %lu, GDI objects %lu -> %lu, "
-              "USER objects %lu -> %lu, private bytes %lu -> %lu\n",
-              warmUp, total, before.handles, after.handles, before.gdiObjects, after.gdiObjects, before.userObjects,
-              after.userObjects, static_cast<unsigned long>(before.privateBytes),
-              static_cast<unsigned long>(after.privateBytes));
-  const char *names[] = {"handle count", "GDI object count", "USER object count", "private bytes"};
-  const unsigned long values[] = {before.handles, before.gdiObjects, before.userObjects,
-                                  static_cast<unsigned long>(before.privateBytes)};
-  for (int i = 0; i < 4; i++) {
-    if (values[i] == 0) {
-      std::printf("the %s of another process is not reported by this platform\n", names[i]);
+  for (int r = 0; r < RESOURCE_COUNT; r++) {
+    std::printf("%s after %d, %d and %d loads: %lu, %lu, %lu\n", RESOURCE_NAMES[r], warmUp, warmUp + perHalf,
+                warmUp + 2 * perHalf, at[0].values[r], at[1].values[r], at[2].values[r]);
+    if (at[0].values[r] == 0) {
+      std::printf("the %s of another process is not reported by this platform\n", RESOURCE_NAMES[r]);
     }
+    unsigned long first = at[1].values[r] - std::min(at[1].values[r], at[0].values[r]);
+    unsigned long second = at[2].values[r] - std::min(at[2].values[r], at[1].values[r]);
+    EXPECT_LE(std::min(first, second), RESOURCE_SLACK[r]) << RESOURCE_NAMES[r];
   }
-  // A little slack for the platform's own caches (dialog resources, atoms):
-  // a leak of a single list row or text per load would exceed it.
-  EXPECT_LE(after.handles, before.handles + 4);
-  EXPECT_LE(after.gdiObjects, before.gdiObjects + 4);
-  EXPECT_LE(after.userObjects, before.userObjects + 4);
-  EXPECT_LE(after.privateBytes, before.privateBytes + 256 * 1024);
 
   RemoteClick(Gadget(GADGET_END));
   ExpectEndsWithExitCodeZero();

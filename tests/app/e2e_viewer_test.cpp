@@ -1079,9 +1079,9 @@ TEST_F(ViewerTest, FindDialogAndF3FindTheRows) {
     EXPECT_EQ(FindOutcome(&viewer, list, focused), step.row) << step.what;
     EXPECT_EQ(RemoteViewerDialog(&viewer, REMOTE_DIALOG_FIND), dialog) << step.what;
   }
-  // Typed, the code page's characters beyond Latin-1 reach the dialog as
-  // themselves.
-  const std::wstring typed = L"\u20AC \u2013 \u201Ek\u201C";
+  // Typed, the code page's characters beyond Latin-1, and those outside it,
+  // reach the dialog as themselves.
+  const std::wstring typed = L"\u20AC \u2013 \u201Ek\u201C \u041E\u0442\u0447\u0451\u0442 \u02A4";
   ASSERT_TRUE(RemoteFindDialogType(dialog, typed));
   for (DWORD waited = 0; RemoteFindDialogText(dialog).size() < typed.size() && waited < WAIT_MS; waited += 20) {
     Sleep(20);

@@ -23,14 +23,15 @@ bool EventPumpIsStopKey(const MSG &message, WPARAM stopKey) {
 // One fetch and its dispatch; false when nothing posted was waiting.
 bool EventPumpOne(WPARAM stopKey, int32_t *stopped) {
   MSG message;
-  if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE | PM_NOYIELD)) {
+  bool wide = false;
+  if (!EventPeek(&message, PM_REMOVE | PM_NOYIELD, &wide)) {
     return false;
   }
   if (EventPumpIsStopKey(message, stopKey)) {
     *stopped = 1;
     KeyRepeatsUseUp(stopKey);
   } else {
-    EventDispatch(&message);
+    EventDispatch(&message, wide);
   }
   return true;
 }

@@ -26,11 +26,12 @@ HACCEL ActiveWindowAccelerators(HWND active, const MSG &message) {
 }
 
 // False when no message arrived within the timeout.
-bool EventFetch(int32_t timeout, MSG *message) {
+bool EventFetch(int32_t timeout, MSG *message, bool *wide) {
   if (timeout == -1) {
-    return GetMessageA(message, nullptr, 0, 0) != -1;
+    *wide = WindowFindDialogActive();
+    return (*wide ? GetMessageW : GetMessageA)(message, nullptr, 0, 0) != -1;
   }
-  if (PeekMessageA(message, nullptr, 0, 0, PEEK_FLAGS)) {
+  if (EventPeek(message, PEEK_FLAGS, wide)) {
     return true;
   }
   if (timeout == 0) {
@@ -39,24 +40,28 @@ bool EventFetch(int32_t timeout, MSG *message) {
   if (MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(timeout), WAKE_MASK) == WAIT_TIMEOUT) {
     return false;
   }
-  return PeekMessageA(message, nullptr, 0, 0, PEEK_FLAGS) != 0;
+  return EventPeek(message, PEEK_FLAGS, wide);
 }
 } // namespace
 
-// Shared with EventPump.
-void EventDispatch(MSG *message) {
+bool EventPeek(MSG *message, UINT flags, bool *wide) {
+  *wide = WindowFindDialogActive();
+  return (*wide ? PeekMessageW : PeekMessageA)(message, nullptr, 0, 0, flags) != 0;
+}
+
+void EventDispatch(MSG *message, bool wide) {
   // The modeless Find dialog's keys (Enter, Esc) work only this way.
-  if (WindowFindDialogMessage(message)) {
+  if (WindowFindDialogMessage(message, wide)) {
     return;
   }
   HWND active = GetActiveWindow();
   HACCEL table = ActiveWindowAccelerators(active, *message);
   // A translated accelerator has already been sent to the active window.
-  if (table != nullptr && TranslateAcceleratorA(active, table, message)) {
+  if (table != nullptr && (wide ? TranslateAcceleratorW : TranslateAcceleratorA)(active, table, message)) {
     return;
   }
   TranslateMessage(message);
-  DispatchMessageA(message);
+  (wide ? DispatchMessageW : DispatchMessageA)(message);
 }
 
 int32_t EventWait(int32_t timeout) {
@@ -69,10 +74,11 @@ int32_t EventWait(int32_t timeout) {
   } else {
     // Zeroed so that a failed GetMessageA never hands on stale contents.
     MSG message = {};
-    if (!EventFetch(timeout, &message)) {
+    bool wide = false;
+    if (!EventFetch(timeout, &message, &wide)) {
       return EVENT_NONE;
     }
-    EventDispatch(&message);
+    EventDispatch(&message, wide);
     if (working.pendingCode != 0) {
       result = working.pendingCode;
       working.pendingCode = 0;

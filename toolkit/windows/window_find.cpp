@@ -69,9 +69,13 @@ LRESULT WindowFindHandle(int32_t number, LPARAM lParam) {
   return 0;
 }
 
-// The event wait fetches in the code page: the dialog's wide edit is given
-// typed characters through the matching 8-bit call, which turns them back
-// (0x80 into the euro sign, not U+0080).
-bool WindowFindDialogMessage(MSG *message) {
-  return Find.dialog != nullptr && IsDialogMessageA(Find.dialog, message);
+bool WindowFindDialogActive() {
+  return Find.dialog != nullptr && GetActiveWindow() == Find.dialog;
+}
+
+// A message fetched in the code page (a key pressed just before the dialog
+// became active) goes through the matching 8-bit call, which turns it back:
+// 0x80 into the euro sign, not U+0080.
+bool WindowFindDialogMessage(MSG *message, bool wide) {
+  return Find.dialog != nullptr && (wide ? IsDialogMessageW : IsDialogMessageA)(Find.dialog, message);
 }

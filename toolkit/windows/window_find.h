@@ -17,6 +17,8 @@ DWORD EventFindFlags();
 // For the window procedure: the dialog's message, and what it says.
 bool WindowFindIsMessage(UINT message);
 LRESULT WindowFindHandle(int32_t number, LPARAM lParam);
-// For the event wait: true when the message was the dialog's own (Enter,
-// Esc, Tab in it) and has been handled.
-bool WindowFindDialogMessage(MSG *message);
+// For the event wait: whether the dialog is the active window, and true
+// when the message, fetched wide or not, was the dialog's own (Enter, Esc,
+// Tab in it) and has been handled.
+bool WindowFindDialogActive();
+bool WindowFindDialogMessage(MSG *message, bool wide);

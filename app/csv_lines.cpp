@@ -13,14 +13,19 @@ bool CsvFileOpen(const char *path, const wchar_t *widePath, FileText *text) {
   return true;
 }
 
+int32_t CsvLineReadBytes() {
+  int32_t pos = ScratchPos;
+  FileReadLine(FILE_CSV, pos);
+  int32_t length = ScratchPos - pos;
+  StrTakeScratch(&LineText, pos);
+  return length;
+}
+
 bool CsvLineRead(FileText text, WideText *wide) {
   if (text == FILE_TEXT_UTF16_LE || text == FILE_TEXT_UTF16_BE) {
     FileReadLineWide(FILE_CSV, text, wide);
     return true;
   }
-  int32_t pos = ScratchPos;
-  FileReadLine(FILE_CSV, pos);
-  int32_t length = ScratchPos - pos;
-  StrTakeScratch(&LineText, pos);
+  int32_t length = CsvLineReadBytes();
   return WideFromUtf8Line(LineText, length, wide);
 }

@@ -11,3 +11,6 @@ bool CsvFileOpen(const char *path, const wchar_t *widePath, FileText *text);
 // line's bytes, in LineText (no mark and not UTF-8 with bytes above 0x7F:
 // code page 1252, read as it always was).
 bool CsvLineRead(FileText text, WideText *wide);
+// The next line of an 8-bit file, undecoded: its bytes in LineText, and
+// their count.
+int32_t CsvLineReadBytes();

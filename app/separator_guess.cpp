@@ -1,6 +1,9 @@
 // Guessing the separator: a first line "sep=X" names it (a spreadsheet's
 // convention); otherwise the candidates are counted on the first non-empty
-// lines, decoded as the load decodes them.
+// lines, as characters. An 8-bit line is counted on its bytes: the
+// candidates are ASCII, and a byte below 0x80 is that character whether the
+// line is UTF-8 or code page 1252, so a huge first line is read once, as the
+// load reads it, and never copied wide.
 #include "app/separator_guess.h"
 
 #include "app/app_state.h"
@@ -11,11 +14,12 @@
 
 static const char SEPARATOR_CANDIDATE[SEPARATOR_CANDIDATES] = {',', ';', '\t', '|'};
 
-void SeparatorTallyLine(SeparatorTally *tally, const WideText *line) {
+// One line's candidates, in characters or in bytes.
+template <typename Unit> static void SeparatorTallyLine(SeparatorTally *tally, const Unit *units, int32_t length) {
   int32_t counts[SEPARATOR_CANDIDATES] = {};
-  for (int32_t i = 0; i < line->length; i++) {
+  for (int32_t i = 0; i < length; i++) {
     for (int32_t c = 0; c < SEPARATOR_CANDIDATES; c++) {
-      counts[c] += line->units[i] == static_cast<char16_t>(SEPARATOR_CANDIDATE[c]);
+      counts[c] += units[i] == static_cast<Unit>(SEPARATOR_CANDIDATE[c]);
     }
   }
   for (int32_t c = 0; c < SEPARATOR_CANDIDATES; c++) {
@@ -60,25 +64,42 @@ char SeparatorNamed(const WideText *line) {
   return byte > 0 ? static_cast<char>(byte) : 0;
 }
 
-// The first lines as characters, 8-bit lines in the code page; the name of
-// a first line "sep=X", or 0 and the tally.
+// The name of an 8-bit first line "sep=X": X is at most a UTF-8 sequence.
+static char SeparatorNamedInBytes(int32_t length, WideText *line) {
+  const int32_t longest = 4 + 4;
+  if (length > longest) {
+    return 0;
+  }
+  if (!WideFromUtf8Line(LineText, length, line)) {
+    WideFromCp1252(LineText, line);
+  }
+  return SeparatorNamed(line);
+}
+
+// The name of a first line "sep=X", or 0 and the tally of the first lines.
 static char SeparatorGuessRead(FileText text, SeparatorTally *tally) {
-  const int32_t unitBytes = text == FILE_TEXT_UTF16_LE || text == FILE_TEXT_UTF16_BE ? 2 : 1;
+  const bool wide = text == FILE_TEXT_UTF16_LE || text == FILE_TEXT_UTF16_BE;
   WideText line = {};
   char named = 0;
   int64_t bytes = 0;
   do {
-    if (!CsvLineRead(text, &line)) {
-      WideFromCp1252(LineText, &line);
+    int32_t length = 0;
+    if (wide) {
+      CsvLineRead(text, &line);
+      length = line.length;
+    } else {
+      length = CsvLineReadBytes();
     }
     bool first = bytes == 0;
     // Each line with its end, roughly: what matters is that reading stops.
-    bytes += static_cast<int64_t>(line.length + 1) * unitBytes;
-    if (first && (named = SeparatorNamed(&line)) != 0) {
+    bytes += static_cast<int64_t>(length + 1) * (wide ? 2 : 1);
+    if (first && (named = wide ? SeparatorNamed(&line) : SeparatorNamedInBytes(length, &line)) != 0) {
       break;
     }
-    if (line.length > 0) {
-      SeparatorTallyLine(tally, &line);
+    if (length > 0 && wide) {
+      SeparatorTallyLine(tally, line.units, length);
+    } else if (length > 0) {
+      SeparatorTallyLine(tally, LineText, length);
     }
   } while (tally->lines < SEPARATOR_GUESS_LINES && bytes < SEPARATOR_GUESS_BYTES && FileAtEnd(FILE_CSV) == 0);
   WideTextFree(&line);

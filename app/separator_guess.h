@@ -15,7 +15,6 @@ struct SeparatorTally {
   bool uneven[SEPARATOR_CANDIDATES]; // a line differed from the first
 };
 
-void SeparatorTallyLine(SeparatorTally *tally, const WideText *line);
 // A candidate that occurs equally often, at least once, on every line beats
 // one that does not; then the most occurrences a line; then the order
 // , ; TAB |. The preset , when none occurs at all.

@@ -172,6 +172,8 @@ TEST_F(CsvLoaderTest, GuessesTheSeparatorFromTheFirstLines) {
       {"none even: the most", "a;b\nc;d;e\nf\n", ";"},
       {"sep= names it", "sep=|\na,b\n", "|"},
       {"sep= of a character beyond ASCII", std::string(MARK_UTF8) + "sep=\xC2\xA7\na,b\n", "\xA7"},
+      {"the same in UTF-8 without a mark", "sep=\xC2\xA7\na,b\n", "\xA7"},
+      {"the same in code page 1252", "sep=\xA7\na,b\n", "\xA7"},
       {"sep= only on the first line", "a;b\nsep=|\n", ";"},
       {"the first hundred lines", Repeated("a;b\n", 100) + Repeated("a,b,c,d,e\n", 200), ";"},
       {"the first 64 KB", Repeated(std::string(1000, 'x') + ";y\n", 70) + Repeated("a,b,c,d,e\n", 100), ";"},

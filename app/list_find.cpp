@@ -100,8 +100,6 @@ void ListFindRun(bool down) {
     LoadProgressBeginWork("Suchen \x85");
     row = ListFindRow(&cells, down);
     LoadProgressEnd();
-    // A header click that came meanwhile waits no more than a sort's does.
-    ListViewColumnClickTake(GADGET_LIST);
   }
   if (row >= 0) {
     ListViewRowShowAlone(&cells, row);

@@ -191,8 +191,6 @@ void ListSortClick(int32_t column) {
   bool sorted = ListSortRun(&cells, column, direction);
   ListViewCommandsHold(GADGET_LIST, 0);
   LoadProgressEnd();
-  // A click that came meanwhile waits no more than "Start" does.
-  ListViewColumnClickTake(GADGET_LIST);
   if (sorted) {
     Sort.column = direction == 0 ? -1 : column;
     Sort.direction = direction;

@@ -7,11 +7,12 @@
 // Nothing the main loop acts on is handled here: a close or "Ende" only
 // stops the load and stays queued for the loop, which then ends the program;
 // "Start", F5 and Enter in the separator field are dropped, so no second
-// load begins inside this one; a dropped file is dropped too. Typing in the
-// separator field goes on as usual and changes only the next load, which
-// reads the field anew. Only a fresh Esc stops the load: one held since
-// before it stops nothing, and its repeats, like those of the Esc that
-// stopped it, are used up, so that they do not close the message after it.
+// load begins inside this one; a dropped file and a header click are
+// dropped too. Typing in the separator field goes on as usual and changes
+// only the next load, which reads the field anew. Only a fresh Esc stops
+// the load: one held since before it stops nothing, and its repeats, like
+// those of the Esc that stopped it, are used up, so that they do not close
+// the message after it.
 //
 // A load shorter than one interval handles no message and shows nothing but
 // the wait cursor; one shorter than the title delay leaves the title alone,
@@ -22,6 +23,7 @@
 
 #include "app/viewer_numbers.h"
 #include "toolkit/gadgets/list_view.h"
+#include "toolkit/gadgets/list_view_cells.h"
 #include "toolkit/strings/string_engine.h"
 #include "toolkit/strings/string_functions.h"
 #include "toolkit/windows/event.h"
@@ -147,6 +149,8 @@ int32_t LoadProgressCheck() {
 
 void LoadProgressEnd() {
   ListViewRedrawKeepHeld(GADGET_LIST, 0);
+  // A header click that came meanwhile waits no more than "Start" does.
+  ListViewColumnClickTake(GADGET_LIST);
   if (Progress.titleShown) {
     WindowTitleRestore(WINDOW_MAIN);
   }

@@ -96,10 +96,12 @@ static char SeparatorGuessRead(FileText text, SeparatorTally *tally) {
     if (first && (named = wide ? SeparatorNamed(&line) : SeparatorNamedInBytes(length, &line)) != 0) {
       break;
     }
-    if (length > 0 && wide) {
-      SeparatorTallyLine(tally, line.units, length);
-    } else if (length > 0) {
-      SeparatorTallyLine(tally, LineText, length);
+    if (length > 0) {
+      if (wide) {
+        SeparatorTallyLine(tally, line.units, length);
+      } else {
+        SeparatorTallyLine(tally, LineText, length);
+      }
     }
   } while (tally->lines < SEPARATOR_GUESS_LINES && bytes < SEPARATOR_GUESS_BYTES && FileAtEnd(FILE_CSV) == 0);
   WideTextFree(&line);
